@@ -1,0 +1,82 @@
+#include "common/TestSupport.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "support/Encoding.h"
+#include "support/Text.h"
+#include "support/clsFileSystemObject.h"
+
+namespace fs = std::filesystem;
+
+namespace kujimate::test {
+
+TempProgramFolder::TempProgramFolder(bool withSysData) {
+    std::string tmpl = (fs::temp_directory_path() / "kujimate-test-XXXXXX").string();
+    if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = tmpl;
+    previous_ = clsFileSystemObject::ProgramFolder();
+    clsFileSystemObject::SetProgramFolder(path_.string());
+    if (withSysData) {
+        fs::create_directories(path_ / "SysData");
+        for (const auto& e : fs::directory_iterator(KUJIMATE_SYSDATA_SOURCE))
+            fs::copy_file(e.path(), path_ / "SysData" / e.path().filename());
+    }
+}
+
+TempProgramFolder::~TempProgramFolder() {
+    clsFileSystemObject::SetProgramFolder(previous_);
+    std::error_code ec;
+    // Undo read-only marks a test may have left, then remove everything.
+    for (auto it = fs::recursive_directory_iterator(path_, ec); !ec && it != fs::recursive_directory_iterator();
+         it.increment(ec))
+        fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(path_, ec);
+}
+
+std::string ReadBytes(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void WriteBytes(const fs::path& p, const std::string& bytes) {
+    fs::create_directories(p.parent_path());
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+void WriteSjisLines(const fs::path& p, const std::vector<std::string>& lines) {
+    WriteBytes(p, Utf8ToCp932(JoinCrLf(lines)));
+}
+
+std::string Fixture(const std::string& rel) { return (fs::path(KUJIMATE_FIXTURES) / rel).string(); }
+
+std::string ShellQuote(const std::string& s) {
+    std::string out = "'";
+    for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+RunResult RunCommand(const std::string& commandLine, const std::string& stdinText) {
+    RunResult r;
+    fs::path dir = fs::temp_directory_path();
+    std::string base = (dir / ("kujimate-run-" + std::to_string(::getpid()) + "-" + std::to_string(std::rand()))).string();
+    WriteBytes(base + ".in", stdinText);
+    std::string cmd = commandLine + " <" + ShellQuote(base + ".in") + " >" + ShellQuote(base + ".out") + " 2>" +
+                      ShellQuote(base + ".err");
+    int st = std::system(cmd.c_str());
+    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    r.out = ReadBytes(base + ".out");
+    r.err = ReadBytes(base + ".err");
+    for (const char* ext : {".in", ".out", ".err"}) fs::remove(base + ext);
+    return r;
+}
+
+}  // namespace kujimate::test
