@@ -1,0 +1,48 @@
+#pragma once
+// The toto vote-status page of the same draw number: its units and rates per match,
+// attached to the 11 BIG1000 matches of the stored schedule by team names.
+#include <functional>
+#include <string>
+
+#include "drawdata/PageParsers.h"
+#include "site/clsHtmlGet.h"
+#include "site/clsHtmlToto.h"
+
+namespace kujimate {
+
+class clsHtmlVote : public VotePageParser {
+public:
+    // Reads the stored schedule of a draw (load only); true when it is complete.
+    using ScheduleSource =
+        std::function<bool(int32_t No, const std::string& Kumi, OwnerWindow owner, ScheduleRecord& schedule)>;
+
+    clsHtmlVote();  // takes the page address from the settings in force now
+
+    bool GetVote(int32_t No, const std::string& Kumi, OwnerWindow owner, bool& blnFinal) override;
+    // The same reading of a page saved in a file (bytCode 0 Shift_JIS, 8 UTF-8).
+    bool GetVoteFile(const std::string& strFileName, int bytCode, int32_t No, const std::string& Kumi,
+                     bool& blnFinal);
+    VoteRecord GetRecord() const override { return record_; }
+    bool Unpublished() const override { return unpublished_; }
+
+    bool ProgressOpen() const override { return htmlGet_.ProgressOpen(); }
+    void ProgressOpen(bool v) override { htmlGet_.ProgressOpen(v); }
+    bool ProgressClose() const override { return htmlGet_.ProgressClose(); }
+    void ProgressClose(bool v) override { htmlGet_.ProgressClose(v); }
+
+    clsHtmlGet& HtmlGet() { return htmlGet_; }
+    void SetScheduleSource(ScheduleSource source) { scheduleSource_ = std::move(source); }
+
+private:
+    bool Parse(const std::string& Kumi, const ScheduleRecord& schedule, bool& blnFinal);
+
+    clsHtmlGet htmlGet_;
+    clsHtmlToto htmlToto_;
+    std::string urlPrefix_;
+    std::string urlSuffix_;
+    ScheduleSource scheduleSource_;
+    VoteRecord record_;
+    bool unpublished_ = false;
+};
+
+}  // namespace kujimate

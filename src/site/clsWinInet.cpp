@@ -1,0 +1,184 @@
+#include "site/clsWinInet.h"
+
+#include <curl/curl.h>
+
+#include <chrono>
+#include <exception>
+#include <mutex>
+
+#include "site/WinInetLog.h"
+#include "support/Encoding.h"
+#include "support/Report.h"
+
+namespace kujimate {
+namespace {
+constexpr const char* ClassName = "clsWinInet";
+// The platform client read the body in pieces of this size; the log shows one dot per piece.
+constexpr size_t ReadPiece = 1024;
+
+bool GlobalInit() {
+    static std::once_flag once;
+    static bool ok = false;
+    std::call_once(once, [] { ok = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK; });
+    return ok;
+}
+
+using SteadyClock = std::chrono::steady_clock;
+
+struct Transfer {
+    WinInetLog* log = nullptr;  // null when nothing is logged
+    std::string body;
+    bool opened = false;
+    bool tooBig = false;
+    long receiveTimeoutMs = 0;
+    SteadyClock::time_point lastReceived = SteadyClock::now();
+};
+
+// The receive timeout counts from the last bytes that came, as a wait for one read does.
+int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
+    auto* t = static_cast<Transfer*>(user);
+    if (t->receiveTimeoutMs <= 0) return 0;
+    const auto idle = std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - t->lastReceived);
+    return idle.count() > t->receiveTimeoutMs ? 1 : 0;
+}
+
+size_t OnHeader(char*, size_t size, size_t n, void* user) {
+    auto* t = static_cast<Transfer*>(user);
+    t->lastReceived = SteadyClock::now();
+    if (!t->opened) {
+        t->opened = true;
+        if (t->log) t->log->AddLine(" 受信中 ");
+    }
+    return size * n;
+}
+
+size_t OnBody(char* data, size_t size, size_t n, void* user) {
+    auto* t = static_cast<Transfer*>(user);
+    t->lastReceived = SteadyClock::now();
+    const size_t len = size * n;
+    if (t->body.size() + len > clsWinInet::MaxBodyBytes) {
+        t->tooBig = true;
+        return 0;  // aborts the transfer
+    }
+    const size_t before = t->body.size() / ReadPiece;
+    t->body.append(data, len);
+    if (t->log)
+        for (size_t k = before; k < t->body.size() / ReadPiece; ++k) t->log->AppendToLastLine(".");
+    return len;
+}
+
+struct CurlHandle {
+    CURL* h = curl_easy_init();
+    curl_slist* headers = nullptr;
+    ~CurlHandle() {
+        if (headers) curl_slist_free_all(headers);
+        if (h) curl_easy_cleanup(h);
+    }
+};
+}  // namespace
+
+clsWinInet::clsWinInet() {
+    SetConnectTimeout(15);
+    SetReceiveTimeout(30);
+}
+
+bool clsWinInet::Connection() const { return GlobalInit(); }
+
+void clsWinInet::ProgressClose(bool v) {
+    progressClose_ = v;
+    if (v) GetWinInetLog().Unload(lastOwner_);
+}
+
+long clsWinInet::GetHttpData(const std::string& strUrl, std::string& bytRecvData, const std::string& strProxy,
+                             OwnerWindow objOwnerForm) {
+    BusyPointer busy;
+    bytRecvData.clear();
+    if (strUrl.empty()) return 0;
+    WinInetLog& log = GetWinInetLog();
+    if (progressOpen_) {
+        lastOwner_ = objOwnerForm;
+        log.Show(objOwnerForm);
+        if (!progressDialogMessage_.empty()) log.AddLine(" " + progressDialogMessage_);
+    }
+    Transfer t;
+    t.log = progressOpen_ ? &log : nullptr;
+    try {
+        CurlHandle c;
+        if (GlobalInit() && c.h) {
+            CURL* h = c.h;
+            curl_easy_setopt(h, CURLOPT_USERAGENT, AgentName);
+            if (!strProxy.empty()) curl_easy_setopt(h, CURLOPT_PROXY, strProxy.c_str());
+            if (connectTimeoutMs_ > 0) curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, connectTimeoutMs_);
+            t.receiveTimeoutMs = receiveTimeoutMs_;
+            curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, OnProgress);
+            curl_easy_setopt(h, CURLOPT_XFERINFODATA, &t);
+            curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
+            if (t.log) {
+                log.AddLine(" [コネクション開始]");
+                log.AddLine(" " + strUrl);
+            }
+            c.headers = curl_slist_append(c.headers, "Accept-Language: ja-JP");
+            c.headers = curl_slist_append(c.headers, "Cache-Control: no-cache");
+            c.headers = curl_slist_append(c.headers, "Pragma: no-cache");
+            curl_easy_setopt(h, CURLOPT_HTTPHEADER, c.headers);
+            curl_easy_setopt(h, CURLOPT_URL, strUrl.c_str());
+            curl_easy_setopt(h, CURLOPT_PROTOCOLS_STR, "http,https");
+            curl_easy_setopt(h, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+            curl_easy_setopt(h, CURLOPT_FOLLOWLOCATION, 1L);
+            curl_easy_setopt(h, CURLOPT_MAXREDIRS, 10L);
+            curl_easy_setopt(h, CURLOPT_SSL_VERIFYPEER, 1L);
+            curl_easy_setopt(h, CURLOPT_SSL_VERIFYHOST, 2L);
+            curl_easy_setopt(h, CURLOPT_NOSIGNAL, 1L);
+            curl_easy_setopt(h, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(MaxBodyBytes));
+            curl_easy_setopt(h, CURLOPT_HEADERFUNCTION, OnHeader);
+            curl_easy_setopt(h, CURLOPT_HEADERDATA, &t);
+            curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, OnBody);
+            curl_easy_setopt(h, CURLOPT_WRITEDATA, &t);
+            const CURLcode rc = curl_easy_perform(h);
+            if (t.opened && t.log) {
+                // The last partial piece, then the read that found the end.
+                if (t.body.size() % ReadPiece != 0) log.AppendToLastLine(".");
+                log.AppendToLastLine(".");
+                log.AddLine(" [コネクション終了]");
+            }
+            // A body cut short by a timeout, a broken connection or the size cap is no page.
+            if (rc == CURLE_OK && !t.tooBig) bytRecvData = std::move(t.body);
+        }
+    } catch (const std::exception&) {
+        bytRecvData.clear();
+    }
+    if (progressOpen_ && progressClose_) log.Unload(objOwnerForm);
+    return static_cast<long>(bytRecvData.size());
+}
+
+std::string clsWinInet::GetHttpDataString(const std::string& strUrl, const std::string& strProxy,
+                                          OwnerWindow objOwnerForm, int bytCode) {
+    try {
+        std::string bytes;
+        if (GetHttpData(strUrl, bytes, strProxy, objOwnerForm) <= 0) return {};
+        switch (bytCode) {
+            case 0: return Cp932ToUtf8(bytes);
+            case 8: return SanitizeUtf8(bytes);
+            default:
+                ClassMessage(ClassName, "GetHttpDataString", "コード番号が異常です（" + std::to_string(bytCode) + "）");
+                return {};
+        }
+    } catch (const std::exception& e) {
+        ClassFailure(ClassName, "GetHttpDataString", e.what(), 0);
+        return {};
+    }
+}
+
+std::string clsWinInet::GetHttpDataStringUTF8(const std::string& strUrl, const std::string& strProxy,
+                                              OwnerWindow objOwnerForm) {
+    try {
+        std::string bytes;
+        if (GetHttpData(strUrl, bytes, strProxy, objOwnerForm) <= 0) return {};
+        return SanitizeUtf8(bytes);
+    } catch (const std::exception& e) {
+        ClassFailure(ClassName, "GetHttpDataStringUTF8", e.what(), 0);
+        return {};
+    }
+}
+
+}  // namespace kujimate
