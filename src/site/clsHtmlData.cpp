@@ -36,10 +36,12 @@ std::string RemoveSpaces(std::string_view s) {
     return out;
 }
 
-// The text between "<" and ">" of a tag token.
+// The text between "<" and ">" of a tag token. A decoded "&lt;" can start a token that
+// counts as a tag without ending in ">".
 std::string_view Inner(std::string_view tag) {
-    if (tag.size() < 2) return {};
-    return tag.substr(1, tag.size() - 2);
+    tag.remove_prefix(1);
+    if (EndsWith(tag, ">")) tag.remove_suffix(1);
+    return tag;
 }
 
 std::string_view FirstWord(std::string_view inner) { return inner.substr(0, inner.find(' ')); }
