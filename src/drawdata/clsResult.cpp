@@ -1,8 +1,10 @@
 #include "drawdata/clsResult.h"
 
+#include "site/clsHtmlResult.h"
+
 namespace kujimate {
 
-clsResult::clsResult() : clsDrawSource("clsResult", "くじ結果") {}
+clsResult::clsResult() : clsDrawSource("clsResult", "くじ結果"), parser_(std::make_unique<clsHtmlResult>()) {}
 clsResult::~clsResult() = default;
 
 ResultRecord clsResult::Result() const { return Checked("Result") ? record_ : ResultRecord{}; }

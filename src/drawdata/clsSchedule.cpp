@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
+#include "site/clsHtmlSchedule.h"
 #include "support/Report.h"
 #include "support/Text.h"
 #include "support/clsFileSystemObject.h"
 
 namespace kujimate {
 
-clsSchedule::clsSchedule() : clsDrawSource("clsSchedule", "開催情報") {}
+clsSchedule::clsSchedule() : clsDrawSource("clsSchedule", "開催情報"), parser_(std::make_unique<clsHtmlSchedule>()) {}
 clsSchedule::~clsSchedule() = default;
 
 ScheduleRecord clsSchedule::Schedule() const { return Checked("Schedule") ? record_ : ScheduleRecord{}; }

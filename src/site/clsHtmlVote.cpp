@@ -3,6 +3,7 @@
 #include <array>
 #include <exception>
 
+#include "drawdata/clsSchedule.h"
 #include "site/PageLines.h"
 #include "site/basBigSettings.h"
 #include "support/Clock.h"
@@ -15,21 +16,24 @@ namespace {
 constexpr const char* ClassName = "clsHtmlVote";
 constexpr const char* NotShown = "ご指定の投票状況は表示できません。";
 constexpr int TotoGameCount = 13;
-
-bool NoScheduleSource(int32_t, const std::string&, OwnerWindow, ScheduleRecord&) { return false; }
 }  // namespace
 
-clsHtmlVote::clsHtmlVote()
-    : urlPrefix_(BigSettings().totoOfficialVoteUrl),
-      urlSuffix_(BigSettings().totoOfficialTotoUrl),
-      scheduleSource_(NoScheduleSource) {}
+clsHtmlVote::clsHtmlVote() : urlPrefix_(BigSettings().totoOfficialVoteUrl), urlSuffix_(BigSettings().totoOfficialTotoUrl) {}
+
+bool clsHtmlVote::StoredSchedule(int32_t No, const std::string& Kumi, OwnerWindow owner, ScheduleRecord& schedule) {
+    clsSchedule stored;
+    stored.Initialize(owner);
+    if (!stored.GetSchedule(No, Kumi, DTypeLoadFile, false)) return false;
+    schedule = stored.Schedule();
+    return true;
+}
 
 bool clsHtmlVote::GetVote(int32_t No, const std::string& Kumi, OwnerWindow owner, bool& blnFinal) {
     record_ = VoteRecord{};
     unpublished_ = false;
     try {
         ScheduleRecord schedule;
-        if (!scheduleSource_(No, Kumi, owner, schedule)) return false;
+        if (!StoredSchedule(No, Kumi, owner, schedule)) return false;
         const std::string url = urlPrefix_ + FormatNumber(static_cast<int64_t>(No), "0000") + urlSuffix_;
         htmlGet_.ProgressDialogMessage("第" + std::to_string(No) + "回 投票状況情報取得中 (オフィシャル)");
         if (htmlGet_.GetHttp(url, "", owner, 8) <= 0) return false;
@@ -46,7 +50,7 @@ bool clsHtmlVote::GetVoteFile(const std::string& strFileName, int bytCode, int32
     unpublished_ = false;
     try {
         ScheduleRecord schedule;
-        if (!scheduleSource_(No, Kumi, nullptr, schedule)) return false;
+        if (!StoredSchedule(No, Kumi, nullptr, schedule)) return false;
         if (htmlGet_.GetFile(strFileName, bytCode) <= 0) return false;
         return Parse(Kumi, schedule, blnFinal);
     } catch (const std::exception& e) {

@@ -1,7 +1,6 @@
 #pragma once
 // The toto vote-status page of the same draw number: its units and rates per match,
 // attached to the 11 BIG1000 matches of the stored schedule by team names.
-#include <functional>
 #include <string>
 
 #include "drawdata/PageParsers.h"
@@ -12,10 +11,6 @@ namespace kujimate {
 
 class clsHtmlVote : public VotePageParser {
 public:
-    // Reads the stored schedule of a draw (load only); true when it is complete.
-    using ScheduleSource =
-        std::function<bool(int32_t No, const std::string& Kumi, OwnerWindow owner, ScheduleRecord& schedule)>;
-
     clsHtmlVote();  // takes the page address from the settings in force now
 
     bool GetVote(int32_t No, const std::string& Kumi, OwnerWindow owner, bool& blnFinal) override;
@@ -31,16 +26,16 @@ public:
     void ProgressClose(bool v) override { htmlGet_.ProgressClose(v); }
 
     clsHtmlGet& HtmlGet() { return htmlGet_; }
-    void SetScheduleSource(ScheduleSource source) { scheduleSource_ = std::move(source); }
 
 private:
     bool Parse(const std::string& Kumi, const ScheduleRecord& schedule, bool& blnFinal);
+    // The stored schedule of the draw, read only; false when it is not complete.
+    static bool StoredSchedule(int32_t No, const std::string& Kumi, OwnerWindow owner, ScheduleRecord& schedule);
 
     clsHtmlGet htmlGet_;
     clsHtmlToto htmlToto_;
     std::string urlPrefix_;
     std::string urlSuffix_;
-    ScheduleSource scheduleSource_;
     VoteRecord record_;
     bool unpublished_ = false;
 };

@@ -67,6 +67,25 @@ size_t OnBody(char* data, size_t size, size_t n, void* user) {
     return len;
 }
 
+// A host under the reserved .invalid domain (the placeholder addresses) can never be
+// reached; it is not even looked up.
+bool ReservedInvalidHost(const std::string& url) {
+    CURLU* u = curl_url();
+    if (!u) return false;
+    char* host = nullptr;
+    bool invalid = false;
+    if (curl_url_set(u, CURLUPART_URL, url.c_str(), 0) == CURLUE_OK &&
+        curl_url_get(u, CURLUPART_HOST, &host, 0) == CURLUE_OK && host) {
+        std::string h = host;
+        for (char& c : h) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        while (!h.empty() && h.back() == '.') h.pop_back();
+        invalid = h == "invalid" || (h.size() > 8 && h.compare(h.size() - 8, 8, ".invalid") == 0);
+    }
+    curl_free(host);
+    curl_url_cleanup(u);
+    return invalid;
+}
+
 struct CurlHandle {
     CURL* h = curl_easy_init();
     curl_slist* headers = nullptr;
@@ -134,7 +153,7 @@ long clsWinInet::GetHttpData(const std::string& strUrl, std::string& bytRecvData
             curl_easy_setopt(h, CURLOPT_HEADERDATA, &t);
             curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, OnBody);
             curl_easy_setopt(h, CURLOPT_WRITEDATA, &t);
-            const CURLcode rc = curl_easy_perform(h);
+            const CURLcode rc = ReservedInvalidHost(strUrl) ? CURLE_COULDNT_RESOLVE_HOST : curl_easy_perform(h);
             if (t.opened && t.log) {
                 // The last partial piece, then the read that found the end.
                 if (t.body.size() % ReadPiece != 0) log.AppendToLastLine(".");

@@ -154,6 +154,23 @@ TEST_F(WinInetTest, NoServerAndNoAddressGiveNothing) {
     EXPECT_TRUE(rec.Messages().empty());
 }
 
+// The placeholder hosts are never tried, not even through a proxy.
+TEST_F(WinInetTest, AReservedInvalidHostIsNeverContacted) {
+    std::atomic<int> requests{0};
+    LocalServer proxy;
+    proxy.server.Get(".*", [&requests](const httplib::Request&, httplib::Response& res) {
+        ++requests;
+        res.set_content("proxied", "text/plain");
+    });
+    proxy.Start();
+    std::string bytes;
+    const std::string via = "127.0.0.1:" + std::to_string(proxy.Port());
+    EXPECT_EQ(inet.GetHttpData("https://store.big-operator.invalid/x?holdCntId=0001", bytes, via, nullptr), 0);
+    EXPECT_EQ(inet.GetHttpData("http://A.Invalid./x", bytes, via, nullptr), 0);
+    EXPECT_EQ(inet.GetHttpData("http://invalid-but-not.example/x", bytes, via, nullptr), 7);
+    EXPECT_EQ(requests, 1);
+}
+
 TEST_F(WinInetTest, ABodyAboveThirtyTwoMebibytesIsAbandoned) {
     const size_t cap = clsWinInet::MaxBodyBytes;
     site.Stop();
@@ -230,11 +247,12 @@ TEST_F(WinInetTest, TheNamedProxyOrElseTheEnvironmentsProxyIsUsed) {
     LocalServer proxy;
     std::atomic<int> viaProxy{0};
     proxy.server.Get(".*", [&viaProxy](const httplib::Request& req, httplib::Response& res) {
-        if (req.get_header_value("Host") == "kujimate-demo.invalid") ++viaProxy;
+        if (req.get_header_value("Host") == "localhost:1") ++viaProxy;
         res.set_content("proxied", "text/plain");
     });
     proxy.Start();
-    const std::string url = "http://kujimate-demo.invalid/page";
+    // Port 1 of this machine has no web server: only the proxy can answer.
+    const std::string url = "http://localhost:1/page";
     EXPECT_EQ(inet.GetHttpDataString(url, "127.0.0.1:" + std::to_string(proxy.Port()), nullptr, 8), "proxied");
     EXPECT_EQ(viaProxy, 1);
 
