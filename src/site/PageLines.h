@@ -3,12 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "site/clsHtmlToto.h"
+
 namespace kujimate {
 
-// Line i, or empty text past either end: a page may stop anywhere.
+// Line i; a page that stops where a value should be makes the parse fail.
 inline const std::string& LineAt(const std::vector<std::string>& lines, size_t i) {
-    static const std::string none;
-    return i < lines.size() ? lines[i] : none;
+    if (i >= lines.size()) throw HtmlParseError(OutOfRangeText, OutOfRangeNumber);
+    return lines[i];
 }
 
 // The number of a row label that is exactly one of "1" to "last", else 0.

@@ -74,7 +74,7 @@ bool clsHtmlResult::Parse(const std::string& Kumi) {
         bool header = false, summaryDone = false;
         auto currency = [&](size_t i) { return htmlToto_.StringToCurrency(LineAt(lines, i)); };
         auto dateEx = [&](size_t i) {
-            if (i >= lines.size()) return Date{};
+            LineAt(lines, i);
             return htmlToto_.StringToDateEx(lines[i]);
         };
         size_t i = 0;

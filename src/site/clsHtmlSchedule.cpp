@@ -54,7 +54,7 @@ bool clsHtmlSchedule::Parse(int32_t No, const std::string& Kumi) {
         int year = CurrentYear();
         bool header = false, failed = false, game11Read = false;
         auto dateEx = [&](size_t i) {
-            if (i >= lines.size()) return Date{};
+            LineAt(lines, i);
             return htmlToto_.StringToDateEx(lines[i]);
         };
         for (size_t i = 0; i < lines.size(); ++i) {

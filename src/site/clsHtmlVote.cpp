@@ -74,7 +74,7 @@ bool clsHtmlVote::Parse(const std::string& Kumi, const ScheduleRecord& schedule,
             t.Single = htmlToto_.StringToCurrency(LineAt(lines, i + 3));
         };
         auto dateEx = [&](size_t i) {
-            if (i >= lines.size()) return Date{};
+            LineAt(lines, i);
             return htmlToto_.StringToDateEx(lines[i]);
         };
         size_t i = 0;
@@ -118,7 +118,7 @@ bool clsHtmlVote::Parse(const std::string& Kumi, const ScheduleRecord& schedule,
                 if (!clsHtmlToto::ReadDate(LineAt(lines, i + 1), kickOff))
                     throw HtmlParseError(TypeMismatchText, TypeMismatchNumber);
                 at = i + 2;
-                if (at >= lines.size()) break;
+                LineAt(lines, at);
             }
             if (lines[at].find("中止") != std::string::npos) lines[at] = Mid(lines[at], 3);
             const int m = RowNumber(lines[at], TotoGameCount);
