@@ -93,7 +93,10 @@ int main(int argc, char** argv) {
                 site.Draws().front(), site.Draws().back(), site.CurrentDraw());
     std::fflush(stdout);
     if (!portFile.empty()) {
-        std::ofstream(portFile) << port << "\n";
+        // Whole or not at all: a script waits for the file to appear.
+        const std::string part = portFile + ".part";
+        std::ofstream(part) << port << "\n";
+        std::rename(part.c_str(), portFile.c_str());
     }
     return server.listen_after_bind() ? 0 : 1;
 }
