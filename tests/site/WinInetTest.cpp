@@ -7,12 +7,14 @@
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
 #include <optional>
 
 #include "common/LocalServer.h"
 #include "common/TestSupport.h"
 #include "site/WinInetLog.h"
+#include "site/clsHtmlGet.h"
 #include "site/clsWinInet.h"
 #include "support/Encoding.h"
 
@@ -50,6 +52,9 @@ protected:
         });
         site.server.Get("/badutf8", [](const httplib::Request&, httplib::Response& res) {
             res.set_content("a\xff" "b", "text/plain");
+        });
+        site.server.Get("/logo.png", [](const httplib::Request&, httplib::Response& res) {
+            res.set_content(std::string("\x89PNG\r\n\x1a\n\0\0\xff", 11), "image/png");
         });
         site.Start();
     }
@@ -123,6 +128,18 @@ TEST_F(WinInetTest, TextIsDecodedByItsCodeAndAnUnknownCodeIsReportedAfterTheFetc
     EXPECT_EQ(msgs[0].text, "コード番号が異常です（1）");
     EXPECT_EQ(msgs[0].caption, "KUJIMATE / clsWinInet / GetHttpDataString");
     EXPECT_EQ(msgs[0].icon, MsgIcon::Warning);
+}
+
+TEST_F(WinInetTest, APictureIsSavedByteForByteAndAFailedFetchSavesNothing) {
+    TempProgramFolder folder(false);
+    clsHtmlGet get;
+    ASSERT_TRUE(get.SaveToImage("Pictures\\logo.png", site.Url("/logo.png"), "", nullptr));
+    EXPECT_EQ(ReadBytes(folder / "Pictures/logo.png"), std::string("\x89PNG\r\n\x1a\n\0\0\xff", 11));
+    const std::string url = site.Url("/logo.png");
+    site.Stop();
+    EXPECT_FALSE(get.SaveToImage("Pictures\\again.png", url, "", nullptr));
+    EXPECT_FALSE(std::filesystem::exists(folder / "Pictures/again.png"));
+    EXPECT_TRUE(rec.Messages().empty());
 }
 
 TEST_F(WinInetTest, TheWindowStaysOpenUntilProgressCloseIsSetAndNothingIsLoggedWithoutIt) {
