@@ -49,7 +49,7 @@ bool Search(const std::string& spec, bool foldersToo) {
     std::error_code ec;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         std::string n = it->path().filename().string();
-        if (::fnmatch(name.c_str(), n.c_str(), FNM_PERIOD) != 0) continue;
+        if (::fnmatch(name.c_str(), n.c_str(), FNM_PERIOD | FNM_CASEFOLD) != 0) continue;
         EntryKind k = KindOf(it->path().string());
         if (k == EntryKind::File || (foldersToo && k == EntryKind::Folder)) return true;
     }
@@ -136,7 +136,7 @@ long clsFileSystemObject::GetFileList(const std::string& pattern, std::vector<st
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         std::string n = it->path().filename().string();
         if (n.empty() || n[0] == '.') continue;  // hidden
-        if (::fnmatch(name.c_str(), n.c_str(), FNM_PERIOD) != 0) continue;
+        if (::fnmatch(name.c_str(), n.c_str(), FNM_PERIOD | FNM_CASEFOLD) != 0) continue;
         std::error_code ec2;
         if (!it->is_regular_file(ec2)) continue;
         list.push_back(n);

@@ -83,3 +83,67 @@ QPixmap LogoPicture(int width, int height) {
 }
 
 }  // namespace kujimate
+
+namespace kujimate {
+
+QPixmap TabImage(int index, bool highlighted) {
+    const int w = 66, h = 62;
+    QPixmap pm(w, h);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRectF r(1.5, 1.5, w - 3.0, h - 3.0);
+    QLinearGradient g(0, 0, 0, h);
+    if (highlighted) {
+        g.setColorAt(0, QColor(255, 214, 120));
+        g.setColorAt(1, QColor(240, 160, 40));
+        p.setPen(QPen(QColor(200, 120, 20), 1));
+    } else {
+        g.setColorAt(0, QColor(120, 190, 140));
+        g.setColorAt(1, QColor(0, 122, 61));
+        p.setPen(QPen(QColor(0, 90, 45), 1));
+    }
+    p.setBrush(g);
+    p.drawRoundedRect(r, 6, 6);
+    // The picture of each tab: a house, a card of marks, a tick.
+    const QColor ink = highlighted ? QColor(90, 50, 0) : Qt::white;
+    p.setPen(QPen(ink, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    const QPointF c(w / 2.0, 22);
+    if (index == 0) {
+        QPolygonF roof;
+        roof << QPointF(c.x() - 13, c.y() - 1) << QPointF(c.x(), c.y() - 12) << QPointF(c.x() + 13, c.y() - 1);
+        p.drawPolyline(roof);
+        p.drawRect(QRectF(c.x() - 9, c.y() - 2, 18, 13));
+        p.drawRect(QRectF(c.x() - 3, c.y() + 4, 6, 7));
+    } else if (index == 1) {
+        p.drawRoundedRect(QRectF(c.x() - 10, c.y() - 12, 20, 24), 2, 2);
+        p.setBrush(ink);
+        for (int i = 0; i < 3; ++i) p.drawEllipse(QPointF(c.x() - 5 + 5 * i, c.y() - 5 + 5 * ((i + 1) % 3)), 1.6, 1.6);
+    } else {
+        p.drawEllipse(c, 12, 12);
+        QPolygonF tick;
+        tick << QPointF(c.x() - 6, c.y()) << QPointF(c.x() - 1, c.y() + 5) << QPointF(c.x() + 7, c.y() - 5);
+        p.drawPolyline(tick);
+    }
+    QFont f(QStringLiteral("IPAGothic"));
+    f.setPixelSize(12);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(ink);
+    static const char* const captions[] = {"ホーム", "シングル", "チェック"};
+    p.drawText(QRectF(0, 40, w, 18), Qt::AlignCenter, QString::fromUtf8(captions[index]));
+    return pm;
+}
+
+QPixmap TabBarBackground(int width) {
+    QPixmap pm(std::max(width, 1), 1);
+    QPainter p(&pm);
+    QLinearGradient g(0, 0, width, 0);
+    g.setColorAt(0, QColor(232, 244, 236));
+    g.setColorAt(1, QColor(255, 255, 255));
+    p.fillRect(pm.rect(), g);
+    return pm;
+}
+
+}  // namespace kujimate

@@ -10,3 +10,10 @@ QIcon AppIcon();
 QPixmap LogoPicture(int width, int height);
 
 }  // namespace kujimate
+
+namespace kujimate {
+// The tab bar's images: 0 home, 1 single, 2 check; highlighted when the tab is shown.
+QPixmap TabImage(int index, bool highlighted);
+// Background of the tab bar, one pixel high, stretched by the bar.
+QPixmap TabBarBackground(int width);
+}  // namespace kujimate

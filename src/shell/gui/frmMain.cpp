@@ -4,25 +4,54 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QRegularExpressionValidator>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStatusBar>
+#include <QStyle>
 
+#include "shell/HomeTexts.h"
+#include "shell/clsShell.h"
 #include "shell/gui/Pictures.h"
+#include "shell/gui/frmAbout.h"
+#include "support/Clock.h"
 #include "support/NumberText.h"
+#include "support/Report.h"
 #include "support/basStandard.h"
 #include "support/clsFileSystemObject.h"
+#include "ui/gui/clsNumericEntry.h"
 
 namespace kujimate {
 
 namespace {
 constexpr int ContentWidth = 1005;
 constexpr int ContentHeight = 655;
+constexpr int TabBarWidth = 70;
+constexpr int StatusHeight = 22;
+const QColor PanelColor(245, 245, 245);
+
+int Sx(int v) { return static_cast<int>(RoundHalfEven(DpiPixelX(v))); }
+int Sy(int v) { return static_cast<int>(RoundHalfEven(DpiPixelY(v))); }
+QRect Scaled(int x, int y, int w, int h) { return QRect(Sx(x), Sy(y), Sx(w), Sy(h)); }
+
+void Paint(QWidget* w, const QColor& c) {
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, c);
+    w->setPalette(pal);
+}
+
+QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QString::fromUtf8(name));
+    return a;
+}
 }  // namespace
 
 frmMain::frmMain() {
@@ -34,11 +63,111 @@ frmMain::frmMain() {
 
 frmMain::~frmMain() = default;
 
+QAction* frmMain::Action(const QString& objectName) const { return findChild<QAction*>(objectName); }
+
 void frmMain::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    QAction* end = file->addAction(QStringLiteral("終了(&X)"));
-    end->setObjectName(QStringLiteral("mnuFile_End"));
-    connect(end, &QAction::triggered, this, &QWidget::close);
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(AddItem(file, "mnuFile_New", QStringLiteral("新規作成(&N)")), &QAction::triggered, this, &frmMain::FileNew);
+    connect(AddItem(file, "mnuFile_Open", QStringLiteral("開く(&O)...")), &QAction::triggered, this, &frmMain::FileOpen);
+    connect(AddItem(file, "mnuFile_Save", QStringLiteral("上書き保存(&S)")), &QAction::triggered, this, &frmMain::FileSave);
+    connect(AddItem(file, "mnuFile_SaveAs", QStringLiteral("名前を付けて保存(&A)...")), &QAction::triggered, this,
+            &frmMain::FileSaveAs);
+    file->addSeparator();
+    connect(AddItem(file, "mnuFile_End", QStringLiteral("終了(&X)")), &QAction::triggered, this, &QWidget::close);
+
+    mnuEdit_ = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    mnuEdit_->setObjectName(QStringLiteral("mnuEdit"));
+    connect(mnuEdit_, &QMenu::aboutToShow, this, &frmMain::EditMenuOpening);
+    mnuEdit_Sort_ = mnuEdit_->addMenu(QStringLiteral("シングル並べ替え(S)"));
+    mnuEdit_Sort_->setObjectName(QStringLiteral("mnuEdit_Sort"));
+    const char* money[] = {"１等推定金額", "２等推定金額", "３等推定金額"};
+    for (int i = 0; i < 3; ++i) {
+        QAction* a = AddItem(mnuEdit_Sort_, "mnuEdit_Sort_Money", QString::fromUtf8(money[i]));
+        a->setProperty("Index", i);
+        connect(a, &QAction::triggered, this, [this, i] { SortMoney(i); });
+    }
+    mnuEdit_Sort_->addSeparator();
+    // Captions set at creation; the fourth item stays hidden.
+    const char* marks[] = {"ホーム勝ち", "その他", "アウェイ勝ち", ""};
+    for (int i = 0; i < 4; ++i) {
+        QAction* a = AddItem(mnuEdit_Sort_, "mnuEdit_Sort_Mark", QString::fromUtf8(marks[i]));
+        a->setProperty("Index", i);
+        a->setVisible(i < 3);
+        connect(a, &QAction::triggered, this, [this, i] { SortMark(i); });
+    }
+    mnuEdit_Sort_->addSeparator();
+    const char* ninki[] = {"１番人気", "２番人気", "３番人気", "４番人気"};
+    for (int i = 0; i < 4; ++i) {
+        QAction* a = AddItem(mnuEdit_Sort_, "mnuEdit_Sort_Ninki", QString::fromUtf8(ninki[i]));
+        a->setProperty("Index", i);
+        a->setVisible(i < 3);
+        connect(a, &QAction::triggered, this, [this, i] { SortNinki(i); });
+    }
+    mnuEdit_Sort_->addSeparator();
+    connect(AddItem(mnuEdit_Sort_, "mnuEdit_Sort_Result", QStringLiteral("当せん数")), &QAction::triggered, this,
+            &frmMain::SortResult);
+    mnuEdit_Sort_->addSeparator();
+    mnuEdit_Sort_Order_ = AddItem(mnuEdit_Sort_, "mnuEdit_Sort_Order", QStringLiteral("昇順で並べ替える"));
+    mnuEdit_Sort_Order_->setCheckable(true);
+    mnuEdit_Sort_Order_->setChecked(true);
+    connect(AddItem(mnuEdit_, "mnuEdit_JSingleDel", QStringLiteral("重複シングル削除")), &QAction::triggered, this,
+            &frmMain::DeleteDuplicates);
+    mnuEdit_->addSeparator();
+    connect(AddItem(mnuEdit_, "mnuEdit_Select", QStringLiteral("全てのシングルを選択")), &QAction::triggered, this,
+            [this] { SelectAll(true); });
+    connect(AddItem(mnuEdit_, "mnuEdit_Select", QStringLiteral("全てのシングル選択を解除")), &QAction::triggered, this,
+            [this] { SelectAll(false); });
+    mnuEdit_->addSeparator();
+    connect(AddItem(mnuEdit_, "mnuEdit_SingleAdd", QStringLiteral("シングルを追加")), &QAction::triggered, this,
+            &frmMain::SingleAdd);
+    connect(AddItem(mnuEdit_, "mnuEdit_SingleAdd2", QStringLiteral("シングルを数値で追加")), &QAction::triggered, this,
+            &frmMain::SingleAdd2);
+    connect(AddItem(mnuEdit_, "mnuEdit_SingleDel", QStringLiteral("選択シングルを削除")), &QAction::triggered, this,
+            &frmMain::SingleDelete);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    const char* tabs[] = {"ホーム(&H)", "シングル(&S)", "チェック(&C)"};
+    for (int i = 0; i < 3; ++i) {
+        mnuView_Menu_[i] = AddItem(view, "mnuView_Menu", QString::fromUtf8(tabs[i]));
+        mnuView_Menu_[i]->setCheckable(true);
+        mnuView_Menu_[i]->setProperty("Index", i);
+        connect(mnuView_Menu_[i], &QAction::triggered, this, [this, i] { SelectTab(i); });
+    }
+    view->addSeparator();
+    mnuView_SinglePercent_ = AddItem(view, "mnuView_SinglePercent", QStringLiteral("シングル構成を％で表示"));
+    mnuView_SinglePercent_->setCheckable(true);
+    connect(mnuView_SinglePercent_, &QAction::toggled, this, &frmMain::SinglePercentToggled);
+
+    QMenu* tool = menuBar()->addMenu(QStringLiteral("ツール(&T)"));
+    tool->setObjectName(QStringLiteral("mnuTool"));
+    QMenu* copy = tool->addMenu(QStringLiteral("クリップボードにコピー"));
+    copy->setObjectName(QStringLiteral("mnuTool_Clipboard"));
+    const char* layouts[] = {"買い目（１口が行）", "買い目（１口が列）"};
+    for (int i = 3; i <= 4; ++i) {
+        QAction* a = AddItem(copy, "mnuTool_Clipboard_Class", QString::fromUtf8(layouts[i - 3]));
+        a->setProperty("Index", i);
+        connect(a, &QAction::triggered, this, [this, i] { ClipboardCopy(i); });
+    }
+    QMenu* import = tool->addMenu(QStringLiteral("クリップボードから取り込み"));
+    import->setObjectName(QStringLiteral("mnuTool_ClipImport"));
+    QAction* imp = AddItem(import, "mnuTool_ClipImport_Class", QString::fromUtf8(layouts[0]));
+    imp->setProperty("Index", 0);
+    connect(imp, &QAction::triggered, this, [this] { ClipboardImport(0); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(AddItem(help, "mnuHelp_Help", QStringLiteral("オンラインマニュアル(&O)")), &QAction::triggered, this,
+            &frmMain::OpenManual);
+    connect(AddItem(help, "mnuHelp_Version", QStringLiteral("バージョン情報(&A)...")), &QAction::triggered, this,
+            &frmMain::ShowAbout);
+
+    // Opened only as a pop-up by the result views.
+    mnuPopup7_ = new QMenu(this);
+    mnuPopup7_->setObjectName(QStringLiteral("mnuPopup7"));
+    connect(AddItem(mnuPopup7_, "mnuPopup7_Class", QStringLiteral("中止")), &QAction::triggered, this,
+            [this] { Popup7(0); });
 }
 
 void frmMain::BuildContent() {
@@ -48,51 +177,213 @@ void frmMain::BuildContent() {
     scroller_->setWidgetResizable(true);
     picForm_ = new QWidget;
     picForm_->setObjectName(QStringLiteral("picForm"));
-    picForm_->setMinimumSize(ContentWidth, ContentHeight);
-    picForm_->setAutoFillBackground(true);
-    QPalette pal = picForm_->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    picForm_->setPalette(pal);
+    picForm_->setMinimumSize(Sx(ContentWidth), Sy(ContentHeight));
+    picForm_->installEventFilter(this);
     scroller_->setWidget(picForm_);
     setCentralWidget(scroller_);
 
-    auto* lblNo = new QLabel(QStringLiteral("開催回"), picForm_);
-    lblNo->setGeometry(100, 24, 60, 24);
-    txtScheduleNo_ = new QLineEdit(picForm_);
+    picMenu_ = new QWidget(picForm_);
+    picMenu_->setObjectName(QStringLiteral("picMenu"));
+    imgMenuBase_ = new QLabel(picMenu_);
+    imgMenuBase_->setObjectName(QStringLiteral("imgMenuBase"));
+    imgMenuBase_->setScaledContents(true);
+    imgMenuBase_->setPixmap(TabBarBackground(Sx(TabBarWidth)));
+    for (int i = 0; i < 3; ++i) {
+        imgMenu_[i] = new QLabel(picMenu_);
+        imgMenu_[i]->setObjectName(QStringLiteral("imgMenu%1").arg(i));
+        imgMenu_[i]->setGeometry(Sx(2), Sy(8 + 70 * i), Sx(66), Sy(62));
+        imgMenu_[i]->setCursor(Qt::PointingHandCursor);
+        imgMenu_[i]->installEventFilter(this);
+    }
+    for (int i = 0; i < 3; ++i) {
+        picMain_[i] = new QWidget(picForm_);
+        picMain_[i]->setObjectName(QStringLiteral("picMain%1").arg(i));
+    }
+    BuildHomePage(picMain_[0]);
+    BuildSinglePage(picMain_[1]);
+    BuildCheckPage(picMain_[2]);
+
+    statusBar_ = new QLabel(picForm_);
+    statusBar_->setObjectName(QStringLiteral("clsStatusBar"));
+    statusBar_->setFrameShape(QFrame::Panel);
+    statusBar_->setFrameShadow(QFrame::Sunken);
+    statusBar_->setIndent(4);
+}
+
+void frmMain::BuildHomePage(QWidget* page) {
+    auto* lblDai = new QLabel(QStringLiteral("第"), page);
+    lblDai->setGeometry(Scaled(48, 37, 16, 22));
+    txtScheduleNo_ = new QLineEdit(page);
     txtScheduleNo_->setObjectName(QStringLiteral("txtScheduleNo"));
-    txtScheduleNo_->setGeometry(160, 24, 70, 24);
-    txtScheduleNo_->setMaxLength(4);
-    txtScheduleNo_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,4}")),
-                                                                 txtScheduleNo_));
-    connect(txtScheduleNo_, &QLineEdit::textChanged, this, &frmMain::ScheduleNoChanged);
+    txtScheduleNo_->setGeometry(Scaled(66, 37, 52, 22));
+    txtScheduleNo_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    txtScheduleNo_->setMaxLength(5);
+    auto* lblKai = new QLabel(QStringLiteral("回"), page);
+    lblKai->setGeometry(Scaled(140, 37, 16, 22));
+    cmbKumi_ = new QComboBox(page);
+    cmbKumi_->setObjectName(QStringLiteral("cmbKumi"));
+    cmbKumi_->setGeometry(Scaled(162, 37, 64, 22));
 
-    chkDownload_ = new QCheckBox(QStringLiteral("ダウンロード時に確認"), picForm_);
+    auto* fraOfficial = new QGroupBox(QStringLiteral("オフィシャルサイトよりダウンロード"), page);
+    fraOfficial->setObjectName(QStringLiteral("fraOfficial"));
+    fraOfficial->setGeometry(Scaled(48, 80, 449, 65));
+    const char* kinds[] = {"開催情報", "投票状況", "くじ結果"};
+    for (int i = 0; i < 3; ++i) {
+        cmdOfficialDownload_[i] = new QPushButton(QString::fromUtf8(kinds[i]), fraOfficial);
+        cmdOfficialDownload_[i]->setObjectName(QStringLiteral("cmdOfficialDownload%1").arg(i));
+        cmdOfficialDownload_[i]->setGeometry(Scaled(16 + 144 * i, 24, 129, 30));
+        connect(cmdOfficialDownload_[i], &QPushButton::clicked, this, [this, i] { OfficialDownload(i); });
+    }
+
+    auto* fraMaker = new QGroupBox(QStringLiteral("Kasumiworksよりダウンロード"), page);
+    fraMaker->setGeometry(Scaled(48, 160, 265, 65));
+    cmdKasumiworksDownload_ = new QPushButton(QStringLiteral("海外チーム名"), fraMaker);
+    cmdKasumiworksDownload_->setObjectName(QStringLiteral("cmdKasumiworksDownload"));
+    cmdKasumiworksDownload_->setGeometry(Scaled(16, 24, 129, 30));
+    connect(cmdKasumiworksDownload_, &QPushButton::clicked, this, &frmMain::KasumiworksDownload);
+
+    chkDownload_ = new QCheckBox(QStringLiteral("ダウンロード時に確認"), page);
     chkDownload_->setObjectName(QStringLiteral("chkDownload"));
-    chkDownload_->setGeometry(100, 60, 220, 24);
-    chkResultAll_ = new QCheckBox(QStringLiteral("常に全ての結果を表示する"), picForm_);
-    chkResultAll_->setObjectName(QStringLiteral("chkResultAll"));
-    chkResultAll_->setGeometry(100, 92, 240, 24);
+    chkDownload_->setGeometry(Scaled(328, 160, 180, 22));
 
-    lblStatus_ = new QLabel(this);
-    statusBar()->addWidget(lblStatus_, 1);
+    auto* fraUser = new QGroupBox(QStringLiteral("ユーザー定義"), page);
+    fraUser->setGeometry(Scaled(48, 256, 265, 65));
+    cmdUser2_ = new QPushButton(QStringLiteral("海外チーム名"), fraUser);
+    cmdUser2_->setObjectName(QStringLiteral("cmdUser2"));
+    cmdUser2_->setGeometry(Scaled(16, 24, 129, 30));
+    connect(cmdUser2_, &QPushButton::clicked, this, &frmMain::UserTeamName);
+
+    lblSchedule_ = new QLabel(QStringLiteral("販売スケジュールを確認する"), page);
+    lblSchedule_->setObjectName(QStringLiteral("lblSchedule"));
+    lblSchedule_->setGeometry(Scaled(56, 344, 220, 20));
+    lblSchedule_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255); text-decoration: underline;"));
+    lblSchedule_->setCursor(Qt::PointingHandCursor);
+    lblSchedule_->installEventFilter(this);
+
+    auto* fraVersion = new QGroupBox(QStringLiteral("ソフトウェア情報"), page);
+    fraVersion->setGeometry(Scaled(592, 8, 313, 65));
+    lblVersion_ = new QLabel(fraVersion);
+    lblVersion_->setObjectName(QStringLiteral("lblVersion"));
+    lblVersion_->setGeometry(Scaled(16, 28, 280, 20));
+
+    auto* fraKaisai = new QGroupBox(QStringLiteral("開催情報"), page);
+    fraKaisai->setGeometry(Scaled(592, 80, 313, 153));
+    picKaisai_ = new QWidget(fraKaisai);
+    picKaisai_->setObjectName(QStringLiteral("picKaisai"));
+    picKaisai_->setGeometry(Scaled(8, 22, 297, 123));
+    lblKaisaiStatus_ = new QLabel(picKaisai_);
+    lblKaisaiStatus_->setObjectName(QStringLiteral("lblKaisaiStatus"));
+    lblKaisaiStatus_->setGeometry(Scaled(8, 4, 281, 22));
+    QFont bold = lblKaisaiStatus_->font();
+    bold.setBold(true);
+    lblKaisaiStatus_->setFont(bold);
+    lblKaisaiStatus_->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
+    const char* titles[] = {"販売開始日：", "販売終了日：", "結果発表日："};
+    for (int i = 0; i < 3; ++i) {
+        lblKaisaiTitle_[i] = new QLabel(QString::fromUtf8(titles[i]), picKaisai_);
+        lblKaisaiTitle_[i]->setObjectName(QStringLiteral("lblKaisaiTitle%1").arg(i));
+        lblKaisaiTitle_[i]->setGeometry(Scaled(8, 36 + 28 * i, 84, 20));
+        lblKaisaiList_[i] = new QLabel(picKaisai_);
+        lblKaisaiList_[i]->setObjectName(QStringLiteral("lblKaisaiList%1").arg(i));
+        lblKaisaiList_[i]->setGeometry(Scaled(92, 36 + 28 * i, 200, 20));
+    }
+}
+
+void frmMain::BuildSinglePage(QWidget* page) {
+    cmdSort_ = new QPushButton(QStringLiteral("並び替え"), page);
+    cmdSort_->setObjectName(QStringLiteral("cmdSort"));
+    cmdSingleAdd_ = new QPushButton(QStringLiteral("シングルを追加"), page);
+    cmdSingleAdd_->setObjectName(QStringLiteral("cmdSingleAdd"));
+    cmdSingleAdd2_ = new QPushButton(QStringLiteral("数値で追加"), page);
+    cmdSingleAdd2_->setObjectName(QStringLiteral("cmdSingleAdd2"));
+    cmdSingleDel_ = new QPushButton(QStringLiteral("選択シングルを削除"), page);
+    cmdSingleDel_->setObjectName(QStringLiteral("cmdSingleDel"));
+    int x = 8;
+    for (QPushButton* b : {cmdSingleAdd_, cmdSingleAdd2_, cmdSingleDel_, cmdSort_}) {
+        b->setGeometry(Scaled(x, 8, 120, 26));
+        x += 128;
+    }
+    connect(cmdSort_, &QPushButton::clicked, this, &frmMain::ShowSortPopup);
+    connect(cmdSingleAdd_, &QPushButton::clicked, this, &frmMain::SingleAdd);
+    connect(cmdSingleAdd2_, &QPushButton::clicked, this, &frmMain::SingleAdd2);
+    connect(cmdSingleDel_, &QPushButton::clicked, this, &frmMain::SingleDelete);
+}
+
+void frmMain::BuildCheckPage(QWidget* page) {
+    chkResultAll_ = new QCheckBox(QStringLiteral("常に全ての結果を表示する"), page);
+    chkResultAll_->setObjectName(QStringLiteral("chkResultAll"));
+    chkResultAll_->setGeometry(Scaled(8, 8, 220, 22));
+    cmdResultViewNext_ = new QPushButton(QStringLiteral("次の結果を表示"), page);
+    cmdResultViewNext_->setObjectName(QStringLiteral("cmdResultViewNext"));
+    cmdResultViewNext_->setGeometry(Scaled(236, 6, 120, 26));
+    cmdResultViewAll_ = new QPushButton(QStringLiteral("全ての結果を表示"), page);
+    cmdResultViewAll_->setObjectName(QStringLiteral("cmdResultViewAll"));
+    cmdResultViewAll_->setGeometry(Scaled(364, 6, 120, 26));
+    cmdSortResult_ = new QPushButton(QStringLiteral("当せん数順"), page);
+    cmdSortResult_->setObjectName(QStringLiteral("cmdSortResult"));
+    cmdSortResult_->setGeometry(Scaled(492, 6, 100, 26));
+    connect(cmdResultViewNext_, &QPushButton::clicked, this, &frmMain::ResultViewNext);
+    connect(cmdResultViewAll_, &QPushButton::clicked, this, &frmMain::ResultViewAll);
+    connect(cmdSortResult_, &QPushButton::clicked, this, &frmMain::SortResult);
+}
+
+void frmMain::ApplyColorScheme() {
+    const QColor buttonFace = QApplication::palette().color(QPalette::Button);
+    Paint(picForm_, Qt::white);
+    Paint(picMenu_, Qt::white);
+    Paint(picMain_[0], Qt::white);
+    Paint(picKaisai_, Qt::white);
+    Paint(chkDownload_, Qt::white);
+    chkDownload_->setStyleSheet(QStringLiteral("QCheckBox { background: white; }"));
+    Paint(picMain_[1], buttonFace);
+    Paint(picMain_[2], buttonFace);
+    // Modern desktops draw themed controls: the panels take the light grey.
+    Paint(chkResultAll_, PanelColor);
+}
+
+void frmMain::LayoutContent() {
+    const QSize area = picForm_->size();
+    const int barHeight = std::max(1, area.height() - Sy(StatusHeight) - 1);
+    picMenu_->setGeometry(0, 0, Sx(TabBarWidth), barHeight);
+    imgMenuBase_->setGeometry(0, 0, Sx(TabBarWidth), barHeight);
+    for (QWidget* page : picMain_) page->setGeometry(Sx(71), 0, area.width() - Sx(72), barHeight);
+    statusBar_->setGeometry(0, area.height() - Sy(StatusHeight), area.width(), Sy(StatusHeight));
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == picForm_ && e->type() == QEvent::Resize) LayoutContent();
+    if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+        for (int i = 0; i < 3; ++i)
+            if (watched == imgMenu_[i]) SelectTab(i);
+        if (watched == lblSchedule_) OpenSalesSchedule();
+    }
+    return QMainWindow::eventFilter(watched, e);
 }
 
 void frmMain::Load() {
+    ApplyColorScheme();
     LoadSettings();
+    cTMain.KaisaikaiChange = [this](int32_t n, const std::string& g) { KaisaikaiChange(n, g); };
+    cTMain.WriteEntry = [this](const std::string& t) { txtScheduleNo_->setText(QString::fromStdString(t)); };
+    cTMain.Initialize(this);
+    entry_ = std::make_unique<clsNumericEntry>(txtScheduleNo_, picMain_[0], 0, 9999);
+    txtScheduleNo_->setText(QStringLiteral("0"));
+    connect(txtScheduleNo_, &QLineEdit::textChanged, this,
+            [this](const QString& t) { cTMain.EntryChanged(t.toStdString()); });
+    cmbKumi_->addItems({QStringLiteral("Ａ組"), QStringLiteral("Ｂ組")});
+    cmbKumi_->setCurrentIndex(0);
+    connect(cmbKumi_, &QComboBox::activated, this, [this](int) { cTMain.KumiClick(); });
+    ConnectTabCommands();
     SetFormSize();
     clsFileSystemObject fso;
     fso.FolderCheck("UserData\\KUJIMATE");
+    userDataFolder_ = QString::fromStdString(fso.GetFullPath("UserData\\KUJIMATE"));
+    SelectTab(0);
+    ShowVersion();
     SetTitle();
-    txtScheduleNo_->setText(QString::number(std::clamp(settings_.Kaisaikai, 0, 9999)));
+    txtScheduleNo_->setText(QString::number(settings_.Kaisaikai));
     txtScheduleNo_->selectAll();
     txtScheduleNo_->setFocus();
-}
-
-void frmMain::ScheduleNoChanged() {
-    const QString t = txtScheduleNo_->text();
-    kaisaikai_ = t.isEmpty() ? -1 : t.toInt();
-    lblStatus_->setText(QStringLiteral(" 第 ") + (kaisaikai_ > 0 ? QString::number(kaisaikai_) : QStringLiteral(" ")) +
-                        QStringLiteral(" 回 "));
 }
 
 void frmMain::LoadSettings() {
@@ -117,6 +408,26 @@ void frmMain::SaveSettings(bool takeScreenValues) {
     SaveAppSettings(settings_);
 }
 
+void frmMain::SetFormSize() {
+    const int cw = Sx(ContentWidth);
+    const int ch = Sy(ContentHeight) + menuBar()->sizeHint().height();
+    QSize want(cw, ch);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(want);
+        return;
+    }
+    const QRect work = screen->availableGeometry();
+    const QRect full = screen->geometry();
+    const int frameW = frameGeometry().width() - geometry().width();
+    const int frameH = frameGeometry().height() - geometry().height();
+    if (full.width() < 1024) want.setWidth(work.width() - frameW);
+    if (full.height() < 768) want.setHeight(work.height() - frameH);
+    resize(want);
+    move(work.left() + (work.width() - want.width() - frameW) / 2,
+         work.top() + (work.height() - want.height() - frameH) / 2);
+}
+
 void frmMain::SetTitle() {
     QString t = QStringLiteral(" Kasumiworks  KUJIMATE");
     if (!currentFile_.isEmpty()) {
@@ -127,25 +438,98 @@ void frmMain::SetTitle() {
     setWindowTitle(t);
 }
 
-void frmMain::SetFormSize() {
-    const int cw = static_cast<int>(DpiPixelX(ContentWidth));
-    const int ch = static_cast<int>(DpiPixelY(ContentHeight));
-    const int extraH = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
-    QSize want(cw, ch + extraH);
-    QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) {
-        resize(want);
+void frmMain::ShowTabImages() {
+    for (int i = 0; i < 3; ++i) imgMenu_[i]->setPixmap(TabImage(i, i == currentTab_));
+}
+
+void frmMain::SelectTab(int tab) {
+    BusyPointer busy;
+    if (busy_) return;
+    currentTab_ = tab;
+    for (int i = 0; i < 3; ++i) mnuView_Menu_[i]->setChecked(i == tab);
+    ShowTabImages();
+    if (tab == 0) ShowKaisaiInfo();
+    if (tab == 1) ShowSingleTab();
+    if (tab == 2) ShowCheckTab();
+    for (QWidget* page : picMain_) page->hide();
+    picMain_[tab]->show();
+}
+
+void frmMain::KaisaikaiChange(int32_t lngKaisaikai, const std::string& strKumi) {
+    kaisaikai_ = lngKaisaikai;
+    kumi_ = strKumi;
+    schedule_ = cTMain.CurrentSchedule();
+    vote_ = cTMain.CurrentVote();
+    result_ = cTMain.CurrentResult();
+    statusDrawText_ = StatusDrawText(kaisaikai_, kumi_);
+    SetStatusText();
+    ShowKaisaiInfo();
+    SetDownloadButtons();
+}
+
+QString frmMain::StatusText() const { return statusBar_->text(); }
+
+void frmMain::SetStatusText() { statusBar_->setText(QString::fromStdString(statusDrawText_ + StatusVoteText(vote_))); }
+
+void frmMain::ShowKaisaiInfo() {
+    const Date now = Now();
+    if (schedule_.DrawNo < 1) {
+        picKaisai_->hide();
         return;
     }
-    const QRect work = screen->availableGeometry();
-    const QRect full = screen->geometry();
-    if (full.width() < 1024) want.setWidth(work.width());
-    if (full.height() < 768) want.setHeight(work.height());
-    resize(want);
-    const int frameW = frameGeometry().width() - geometry().width();
-    const int frameH = frameGeometry().height() - geometry().height();
-    move(work.left() + (work.width() - want.width() - frameW) / 2,
-         work.top() + (work.height() - want.height() - frameH) / 2);
+    picKaisai_->show();
+    lblKaisaiStatus_->setText(QString::fromStdString(KaisaiStatusText(now, schedule_)));
+    const Date dates[] = {schedule_.SaleStart, schedule_.SaleEnd, schedule_.ResultDate};
+    for (int i = 0; i < 3; ++i) lblKaisaiList_[i]->setText(QString::fromStdString(DateText(dates[i])));
+}
+
+void frmMain::SetDownloadButtons() {
+    cmdOfficialDownload_[0]->setEnabled(!cTMain.CheckScheduleFile());
+    cmdOfficialDownload_[1]->setEnabled(!cTMain.CheckVoteFile());
+    cmdOfficialDownload_[2]->setEnabled(!cTMain.CheckResultFile());
+}
+
+void frmMain::OfficialDownload(int index) {
+    if (busy_) return;
+    if (kaisaikai_ == 0) {
+        AppMessage("開催回を設定して下さい", MsgIcon::Information);
+    } else {
+        const bool ask = chkDownload_->isChecked();
+        if (index == 0) cTMain.GetSchedule(ask);
+        else if (index == 1) cTMain.GetVote(ask);
+        else cTMain.GetResult(ask);
+    }
+    SetDownloadButtons();
+}
+
+void frmMain::ShowVersion() { lblVersion_->setText(QString::fromStdString(VersionLabelText())); }
+
+void frmMain::OpenManual() {
+    // The manual's page is the product name in lower case without spaces.
+    clsShell().ShellX(ManualUrl);
+}
+
+void frmMain::ShowAbout() {
+    frmAbout about(this, QString::fromStdString(GetVersionString()));
+    if (windowFlags() & Qt::WindowStaysOnTopHint) about.setWindowFlag(Qt::WindowStaysOnTopHint);
+    about.exec();
+}
+
+void frmMain::OpenSalesSchedule() {
+    clsShell().ShellX(std::string("https://") + OperatorWebHost + "/dci/I/IPA/IPA02.do?op=initBIGLotSalesSchedule");
+}
+
+void frmMain::KasumiworksDownload() {
+    if (busy_) return;
+    clsShell shell;
+    if (!shell.CheckVirtualstoreAdmin()) return;
+    // The maker-site update of the overseas team names connects here; after a successful
+    // update later schedule pages must see the new names.
+}
+
+void frmMain::UserTeamName() {
+    // The user team-name dialog connects here; whatever it did, re-read the dictionaries.
+    cTMain.ScheduleInitialize();
 }
 
 void frmMain::closeEvent(QCloseEvent* e) {

@@ -1,15 +1,28 @@
 #pragma once
-// The main window: owner of the working state for the whole run.
+// The main window: owner of the working state for the whole run, its three tabs, menus
+// and commands.
 #include <QMainWindow>
+#include <array>
+#include <memory>
+#include <vector>
 
+#include "drawdata/DrawRecords.h"
 #include "shell/AppSettings.h"
+#include "shell/clsTMain.h"
 
+class QAction;
 class QCheckBox;
-class QLineEdit;
-class QScrollArea;
+class QComboBox;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollArea;
 
 namespace kujimate {
+
+class clsNumericEntry;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -17,45 +30,160 @@ public:
     frmMain();
     ~frmMain() override;
 
-    // Creation and load, in the order the program starts them.
+    // Load, in the order the program starts it.
     void Load();
 
     bool Busy() const { return busy_; }
     void SetBusy(bool b) { busy_ = b; }
     int32_t Kaisaikai() const { return kaisaikai_; }
     const AppSettings& Settings() const { return settings_; }
+    int CurrentTab() const { return currentTab_; }
+    QString CurrentFile() const { return currentFile_; }
+    clsTMain& TMain() { return cTMain; }
+    const ScheduleRecord& Schedule() const { return schedule_; }
+    const VoteRecord& Vote() const { return vote_; }
+    const ResultRecord& Result() const { return result_; }
+    const std::vector<int32_t>& Singles() const { return singles_; }
 
+    void SelectTab(int tab);
+    void SetTitle();
+    void ShowKaisaiInfo();
+    void SetDownloadButtons();
+    void OfficialDownload(int index);
+    QString StatusText() const;
+
+    // Controls that tests and the other tabs reach by name.
     QLineEdit* txtScheduleNo() const { return txtScheduleNo_; }
+    QComboBox* cmbKumi() const { return cmbKumi_; }
     QCheckBox* chkDownload() const { return chkDownload_; }
     QCheckBox* chkResultAll() const { return chkResultAll_; }
-    QString CurrentFile() const { return currentFile_; }
-
-    void SetTitle();
+    QPushButton* cmdOfficialDownload(int i) const { return cmdOfficialDownload_[i]; }
+    QLabel* lblKaisaiStatus() const { return lblKaisaiStatus_; }
+    QLabel* lblKaisaiList(int i) const { return lblKaisaiList_[i]; }
+    QWidget* picKaisai() const { return picKaisai_; }
+    QWidget* picMain(int i) const { return picMain_[i]; }
+    QLabel* lblVersion() const { return lblVersion_; }
+    QAction* Action(const QString& objectName) const;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // Building the window.
     void BuildMenus();
     void BuildContent();
+    void BuildHomePage(QWidget* page);
+    void BuildSinglePage(QWidget* page);
+    void BuildCheckPage(QWidget* page);
+    void ApplyColorScheme();
+    void LayoutContent();
+    void SetFormSize();
+
+    // Settings.
     void LoadSettings();
     void ShowSettings();
     void ReadSettings();
     void SaveSettings(bool takeScreenValues);
-    void SetFormSize();
-    void ScheduleNoChanged();
 
+    void KaisaikaiChange(int32_t lngKaisaikai, const std::string& strKumi);
+    void SetStatusText();
+    void ShowVersion();
+    void ShowTabImages();
+    void OpenManual();
+    void ShowAbout();
+    void OpenSalesSchedule();
+    void KasumiworksDownload();
+    void UserTeamName();
+
+    // File commands.
+    void FileNew();
+    void FileOpen();
+    void FileSave();
+    void FileSaveAs();
+    void ClearSingles();
+
+    // Commands of the Single and Check tabs: they connect here (MainCommands.cpp).
+    void ConnectTabCommands();
+    void EditMenuOpening();
+    void SortMoney(int index);
+    void SortMark(int index);
+    void SortNinki(int index);
+    void SortResult();
+    void RedisplayAfterSort();
+    void DeleteDuplicates();
+    void SelectAll(bool select);
+    void SingleAdd();
+    void SingleAdd2();
+    void SingleDelete();
+    void ShowSortPopup();
+    void SinglePercentToggled(bool on);
+    void ClipboardCopy(int index);
+    void ClipboardImport(int index);
+    void Popup7(int index);
+    void ResultViewNext();
+    void ResultViewAll();
+    void SetResultViewButtons();
+    void ShowSingleTab();
+    void ShowCheckTab();
+
+    clsTMain cTMain;
+    std::unique_ptr<clsNumericEntry> entry_;
     AppSettings settings_;
     int32_t kaisaikai_ = -1;
-    bool busy_ = false;
+    std::string kumi_;
+    ScheduleRecord schedule_;
+    VoteRecord vote_;
+    ResultRecord result_;
+    std::vector<int32_t> singles_;
+    std::array<std::array<int32_t, 11>, 3> frame_{};
+    std::array<std::array<bool, 11>, 3> frameZero_{};
     QString currentFile_;
+    QString userDataFolder_;
+    int currentTab_ = 0;
+    bool percent_ = false;
+    bool busy_ = false;
+    std::string statusDrawText_;
 
     QScrollArea* scroller_ = nullptr;
     QWidget* picForm_ = nullptr;
+    QWidget* picMenu_ = nullptr;
+    QLabel* imgMenuBase_ = nullptr;
+    std::array<QLabel*, 3> imgMenu_{};
+    std::array<QWidget*, 3> picMain_{};
+    QLabel* statusBar_ = nullptr;
+
     QLineEdit* txtScheduleNo_ = nullptr;
+    QComboBox* cmbKumi_ = nullptr;
+    std::array<QPushButton*, 3> cmdOfficialDownload_{};
+    QPushButton* cmdKasumiworksDownload_ = nullptr;
+    QPushButton* cmdUser2_ = nullptr;
     QCheckBox* chkDownload_ = nullptr;
+    QLabel* lblSchedule_ = nullptr;
+    QLabel* lblVersion_ = nullptr;
+    QWidget* picKaisai_ = nullptr;
+    QLabel* lblKaisaiStatus_ = nullptr;
+    std::array<QLabel*, 3> lblKaisaiTitle_{};
+    std::array<QLabel*, 3> lblKaisaiList_{};
+
     QCheckBox* chkResultAll_ = nullptr;
-    QLabel* lblStatus_ = nullptr;
+    QPushButton* cmdResultViewNext_ = nullptr;
+    QPushButton* cmdResultViewAll_ = nullptr;
+    QPushButton* cmdSortResult_ = nullptr;
+    QPushButton* cmdSort_ = nullptr;
+    QPushButton* cmdSingleAdd_ = nullptr;
+    QPushButton* cmdSingleAdd2_ = nullptr;
+    QPushButton* cmdSingleDel_ = nullptr;
+
+    QMenu* mnuEdit_ = nullptr;
+    QMenu* mnuEdit_Sort_ = nullptr;
+    QMenu* mnuPopup7_ = nullptr;
+    std::array<QAction*, 3> mnuView_Menu_{};
+    QAction* mnuEdit_Sort_Order_ = nullptr;
+    QAction* mnuView_SinglePercent_ = nullptr;
 };
+
+// The operator's web host of the sales-schedule link; placeholder under .invalid.
+inline constexpr const char* OperatorWebHost = "www.big-operator.invalid";
 
 }  // namespace kujimate
