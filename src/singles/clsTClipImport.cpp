@@ -18,34 +18,53 @@ int32_t DigitsToSingle(std::string_view digits) {
     return n;
 }
 
-std::optional<int32_t> clsTClipImport::LineToSingle(std::string_view line) {
-    // Counted as it goes: a line of any length costs no copy.
-    size_t colon = line.find(':');
-    if (colon != std::string_view::npos) line.remove_prefix(colon + 1);
-    char digits[SingleGames];
-    size_t n = 0;
-    for (char c : line) {
-        if (c == ' ') continue;
-        if (n == static_cast<size_t>(SingleGames) || c < '0' || c > '2') return std::nullopt;
-        digits[n++] = c;
+void clsTClipImport::Reader::Char(char c) {
+    if (c == ' ') return;
+    if (c == ':' && !colon_) {
+        colon_ = true;
+        valid_ = true;
+        count_ = 0;
+        return;
     }
-    if (n != static_cast<size_t>(SingleGames)) return std::nullopt;
-    return DigitsToSingle(std::string_view(digits, n));
+    if (c >= '0' && c <= '2' && count_ < SingleGames) digits_[count_++] = c;
+    else valid_ = false;
+}
+
+void clsTClipImport::Reader::EndLine() {
+    if (valid_ && count_ == SingleGames) Singles.push_back(DigitsToSingle(std::string_view(digits_, 11)));
+    colon_ = false;
+    valid_ = true;
+    count_ = 0;
+}
+
+void clsTClipImport::Reader::Feed(std::string_view piece) {
+    for (char c : piece) {
+        if (pendingCr_) {
+            pendingCr_ = false;
+            if (c == '\n') {
+                EndLine();
+                continue;
+            }
+            Char('\r');
+        }
+        if (c == '\r') pendingCr_ = true;
+        else Char(c);
+    }
+}
+
+void clsTClipImport::Reader::Finish() {
+    if (pendingCr_) Char('\r');
+    pendingCr_ = false;
+    EndLine();
 }
 
 std::vector<int32_t> clsTClipImport::ClipImport(int index, std::string_view text) const {
-    std::vector<int32_t> list;
-    if (index != RowLayout) return list;
+    if (index != RowLayout) return {};
     BusyPointer busy;
-    size_t start = 0;
-    for (;;) {
-        size_t end = text.find("\r\n", start);
-        std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-        if (auto s = LineToSingle(line)) list.push_back(*s);
-        if (end == std::string_view::npos) break;
-        start = end + 2;
-    }
-    return list;
+    Reader r;
+    r.Feed(text);
+    r.Finish();
+    return std::move(r.Singles);
 }
 
 std::string clsTClipImport::DoneMessage(int64_t count) { return std::to_string(count) + "口取り込みしました"; }

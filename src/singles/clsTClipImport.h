@@ -15,9 +15,25 @@ public:
     // The menu entry: acts only for the row layout; the singles the text holds, in order.
     std::vector<int32_t> ClipImport(int index, std::string_view text) const;
 
-    // One line: ASCII spaces removed, anything up to the first colon dropped, then exactly
-    // eleven characters 0, 1 or 2.
-    static std::optional<int32_t> LineToSingle(std::string_view line);
+    // Text in pieces of any size, cut into lines at CR LF only. A line: ASCII spaces
+    // removed, anything up to the first colon dropped, then exactly eleven characters 0, 1
+    // or 2. Nothing of a line is kept beyond its first eleven digits.
+    class Reader {
+    public:
+        void Feed(std::string_view piece);
+        void Finish();
+        std::vector<int32_t> Singles;
+
+    private:
+        void Char(char c);
+        void EndLine();
+
+        bool pendingCr_ = false;
+        bool colon_ = false;
+        bool valid_ = true;
+        int count_ = 0;
+        char digits_[11]{};
+    };
 
     // "25口取り込みしました"
     static std::string DoneMessage(int64_t count);
