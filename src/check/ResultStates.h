@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "analysis/CellBack.h"
 #include "singles/clsTNumber.h"
 
 namespace kujimate {
@@ -22,8 +23,5 @@ using JudgeTable = std::array<std::array<uint8_t, 3>, SingleGames>;    // [match
 JudgeTable GetJudgeTable(const ResultStates& states);
 // Matches with a cell holding 1 or 3; a "○" does not decide a match.
 int GetDecidedCount(const ResultStates& states);
-
-// Cell light-yellow shading and colours shared by the check tables.
-enum class CellBack : uint8_t { White, ButtonFace, LightYellow };
 
 }  // namespace kujimate
