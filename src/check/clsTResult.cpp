@@ -25,6 +25,10 @@ void Fail(const char* operation, FailureText e) { ClassFailure(ClassName, operat
 clsTResult::clsTResult() {
     multi_.Change = [this](bool byUser) { OnChange(byUser); };
     multi_.Redraw = [this] { view_->MultiResultChanged(multi_); };
+    countGrid_.Click = [this](int, int) {
+        view_->CountChanged(countGrid_);
+        if (!countGrid_.Percent()) view_->CountVisible(false);
+    };
 }
 
 std::string clsTResult::GetResultTempPath(int32_t lngKaisaikai, const std::string& strKumi) {
@@ -229,7 +233,8 @@ void clsTResult::JudgeSingle_Sub(bool withKakutei) {
     }
     SingleFrameFlags color{};
     multi_.GetVisible(color);
-    view_->CountColor(color);
+    countGrid_.SetColor(color);
+    view_->CountChanged(countGrid_);
 }
 
 void clsTResult::ShowPage_Sub(int32_t page) {
@@ -261,12 +266,17 @@ void clsTResult::OnChange(bool byUser) {
 }
 
 void clsTResult::SetSingleFrame(const SingleFrame& lngValue, const SingleFrameFlags& blnVisible) {
-    view_->CountFrame(lngValue, blnVisible);
+    countGrid_.SetVisible(blnVisible);
+    countGrid_.SetValue(lngValue);
+    view_->CountChanged(countGrid_);
 }
 
-void clsTResult::CountClicked(bool percentNow) {
-    if (!percentNow) view_->CountVisible(false);
+void clsTResult::Percent(bool value) {
+    countGrid_.Percent(value);
+    view_->CountChanged(countGrid_);
 }
+
+void clsTResult::CountClick(int column, int row) { countGrid_.MouseClick(column, row); }
 
 bool clsTResult::GradeSort(std::vector<int32_t>& lngSingle, bool ascending) {
     BusyPointer busy;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/clsTCount.h"
 #include "analysis/clsTSingleFrame.h"
 #include "check/ResultStates.h"
 #include "check/clsTMultiResult.h"
@@ -37,9 +38,8 @@ public:
         virtual void GradeChanged(const clsTResultGrade& grade) {}
         virtual void KakuteiChanged(const clsTResultKakutei& kakutei) {}
         virtual void MultiResultChanged(const clsTMultiResult& multi) {}
-        virtual void CountColor(const SingleFrameFlags& color) {}
-        virtual void CountFrame(const SingleFrame& value, const SingleFrameFlags& visible) {}
-        virtual void CountPercent(bool percent) {}
+        // The composition view has new texts or colours.
+        virtual void CountChanged(const clsTCount& grid) {}
         virtual void CountVisible(bool visible) {}
     };
 
@@ -63,10 +63,10 @@ public:
     bool FullResult() const { return reveal_ == 11; }
 
     void SetSingleFrame(const SingleFrame& lngValue, const SingleFrameFlags& blnVisible);
-    void Percent(bool value) { view_->CountPercent(value); }
+    void Percent(bool value);
     void CountVisible(bool value) { view_->CountVisible(value); }
-    // The composition view was clicked and is now in percent display or not.
-    void CountClicked(bool percentNow);
+    // A click on the composition view: it flips its display, and hides when back at counts.
+    void CountClick(int column, int row);
     void SetPopup(int index) { multi_.SetPopup(index); }
     void MultiResultClick(int button, int column, int row) { multi_.MouseClick(button, column, row); }
     void MovePrevious() { ShowPage_Sub(std::max(page_ - 1, 0)); }
@@ -85,6 +85,7 @@ public:
     const clsTMultiResult& MultiResult() const { return multi_; }
     const clsTResultGrade& Grade() const { return grade_; }
     const clsTResultKakutei& Kakutei() const { return kakutei_; }
+    const clsTCount& CountGrid() const { return countGrid_; }
 
 private:
     void ShowResult_Sub(int mode);
@@ -117,6 +118,7 @@ private:
     clsTMultiResult multi_;
     clsTResultGrade grade_;
     clsTResultKakutei kakutei_;
+    clsTCount countGrid_;
 };
 
 }  // namespace kujimate

@@ -12,10 +12,20 @@ namespace {
 constexpr const char* DeleteTitle = "選択シングルを削除";
 }
 
-void clsTSingle::SinglePercent(bool percent) { view_->SinglePercent(percent); }
+void clsTSingle::SinglePercent(bool percent) {
+    countGrid_.Percent(percent);
+    view_->CountChanged(countGrid_);
+}
+
+void clsTSingle::CountClick(int column, int row) {
+    countGrid_.MouseClick(column, row);
+    view_->CountChanged(countGrid_);
+}
 
 void clsTSingle::SetSingleFrame(const SingleFrame& lngValue, const SingleFrameFlags& blnVisible) {
-    view_->Frame(lngValue, blnVisible);
+    countGrid_.SetVisible(blnVisible);
+    countGrid_.SetValue(lngValue);
+    view_->CountChanged(countGrid_);
     frame_ = lngValue;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/clsTCount.h"
 #include "analysis/clsTSingleFrame.h"
 #include "analysis/clsTSingleList.h"
 #include "drawdata/DrawRecords.h"
@@ -33,8 +34,8 @@ public:
         virtual void CardNumber(int slot, int32_t number, bool selected) {}
         virtual void CardOutcomes(int slot, int32_t single) {}
         virtual void ListColumn(int slot, const std::array<std::string, clsTSingleList::Rows>& rows) {}
-        virtual void Frame(const SingleFrame& value, const SingleFrameFlags& visible) {}
-        virtual void SinglePercent(bool percent) {}
+        // The composition grid has new texts.
+        virtual void CountChanged(const clsTCount& grid) {}
     };
 
     // Events to the main window.
@@ -57,6 +58,8 @@ public:
     void Add();
     void AddEx(const std::string& text);
     void SelectDelete();
+    // A click on the composition grid only flips that grid's display.
+    void CountClick(int column, int row);
 
     int32_t Count() const { return count_; }
     const std::vector<int32_t>& Singles() const { return singles_; }
@@ -65,6 +68,7 @@ public:
     int32_t LastPage() const { return lastPage_; }
     const SingleFrame& Frame() const { return frame_; }
     const clsTSingleList& List() const { return list_; }
+    const clsTCount& CountGrid() const { return countGrid_; }
 
 private:
     void Append(int32_t single);
@@ -73,6 +77,7 @@ private:
     View nullView_;
     View* view_ = &nullView_;
     clsTSingleList list_;
+    clsTCount countGrid_;
     int32_t count_ = 0;
     std::vector<int32_t> singles_;
     std::vector<bool> selected_;

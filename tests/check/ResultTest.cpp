@@ -30,6 +30,8 @@ struct ShownView : clsTResult::View {
     }
     void ResultClear(int) override { ++cleared; }
     void ResultRefresh() override {}
+    bool countVisible = true;
+    void CountVisible(bool v) override { countVisible = v; }
 };
 
 ResultRecord Official(std::array<int, 11> outcomes, int32_t draw = 812) {
@@ -128,6 +130,8 @@ TEST_F(CheckTab, VoidAndUserMarks) {
     EXPECT_EQ(result.MultiResult().Text(1, 2), "○");
     EXPECT_EQ(result.Grades(), (std::vector<uint8_t>{2, 1, 2}));
     EXPECT_EQ(result.DecidedCount(), 0);  // a ○ decides nothing
+    EXPECT_TRUE(result.CountGrid().Blue(1, 2));  // the composition view marks what is known
+    EXPECT_FALSE(result.CountGrid().Blue(2, 2));
     result.MultiResultClick(clsTMultiResult::RightButton, 3, 2);
     result.SetPopup(0);  // 中止
     EXPECT_EQ(result.MultiResult().Text(2, 2), "－");
@@ -150,6 +154,16 @@ TEST_F(CheckTab, VoidAndUserMarks) {
     again.SetResultData(900, "", Official(R, 900), false);
     EXPECT_FALSE(fs::exists(CachePath(900)));
     EXPECT_EQ(again.MultiResult().States()[0], (std::array<int32_t, 3>{0, 0, 0}));
+}
+
+TEST_F(CheckTab, TheCompositionViewHidesWhenClickedBackToCounts) {
+    result.CountVisible(true);
+    result.CountClick(1, 2);
+    EXPECT_TRUE(result.CountGrid().Percent());
+    EXPECT_TRUE(view.countVisible);
+    result.CountClick(1, 2);
+    EXPECT_FALSE(result.CountGrid().Percent());
+    EXPECT_FALSE(view.countVisible);
 }
 
 TEST_F(CheckTab, CacheFileNamesAndDamagedCacheFiles) {
