@@ -61,6 +61,8 @@ public:
     // Reorders the list by the grades of the last judging; false when it does not match.
     bool GradeSort(std::vector<int32_t>& lngSingle, bool ascending);
     bool FullResult() const { return reveal_ == 11; }
+    // "次の結果を表示" and "全ての結果を表示" are enabled while official results remain hidden.
+    bool RevealButtonsEnabled() const { return record_.DrawNo > 0 && !FullResult(); }
 
     void SetSingleFrame(const SingleFrame& lngValue, const SingleFrameFlags& blnVisible);
     void Percent(bool value);

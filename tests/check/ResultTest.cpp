@@ -96,11 +96,13 @@ TEST_F(CheckTab, RevealingOneMatchAtATime) {
     result.SetResultData(812, "", Official(R), false);
     result.SetSingle(3, list);
     EXPECT_EQ(result.RevealCount(), 0);
+    EXPECT_TRUE(result.RevealButtonsEnabled());
     EXPECT_EQ(result.Counts()[0], 3);
     result.SetNextData();  // match 1: home win
     EXPECT_EQ(result.Grades(), (std::vector<uint8_t>{1, 1, 2}));
     for (int k = 0; k < 10; ++k) result.SetNextData();
     EXPECT_TRUE(result.FullResult());
+    EXPECT_FALSE(result.RevealButtonsEnabled());
     result.SetNextData();
     EXPECT_EQ(result.RevealCount(), 11);
     // 11 hits; the all-1 single has matches 1, 4, 7, 10 right; the third misses match 1.
