@@ -8,6 +8,10 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QGuiApplication>
 #include <filesystem>
 
 #include "common/TestSupport.h"
@@ -195,4 +199,17 @@ TEST_F(MainWindowTest, NewClearsTheListAndShowsHome) {
     EXPECT_TRUE(w->Singles().empty());
     EXPECT_EQ(w->windowTitle(), " Kasumiworks  KUJIMATE");
     EXPECT_EQ(w->Kaisaikai(), 700);
+}
+
+TEST_F(MainWindowTest, OnASmallScreenTheWindowTakesTheWorkAreaAndTheContentScrolls) {
+    Start(99999);
+    EXPECT_EQ(w->txtScheduleNo()->text(), "9999");  // the saved number is limited to the entry's range
+    QScreen* s = QGuiApplication::primaryScreen();
+    ASSERT_NE(s, nullptr);
+    if (s->geometry().width() >= 1024) GTEST_SKIP() << "the test screen is large";
+    EXPECT_LE(w->frameGeometry().width(), s->availableGeometry().width());
+    auto* scroller = w->findChild<QScrollArea*>("clsFormScroll");
+    ASSERT_NE(scroller, nullptr);
+    EXPECT_GT(scroller->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(w->findChild<QWidget*>("picForm")->width(), 1005);
 }

@@ -82,6 +82,7 @@ std::unique_ptr<frmMain> StartMain() {
     auto main = std::make_unique<frmMain>();
     main->Load();
     main->show();
+    main->SetFormSize();
     splash.close();
     return main;
 }

@@ -46,6 +46,8 @@ public:
     const std::vector<int32_t>& Singles() const { return singles_; }
 
     void SelectTab(int tab);
+    // Sizes and centres the window for the screen; again once shown, when the frame is known.
+    void SetFormSize();
     void SetTitle();
     void ShowKaisaiInfo();
     void SetDownloadButtons();
@@ -78,7 +80,6 @@ private:
     void BuildCheckPage(QWidget* page);
     void ApplyColorScheme();
     void LayoutContent();
-    void SetFormSize();
 
     // Settings.
     void LoadSettings();

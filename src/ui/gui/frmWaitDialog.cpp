@@ -1,50 +1,49 @@
 #include "ui/gui/frmWaitDialog.h"
 
+#include <QApplication>
 #include <QLabel>
-#include <QPainter>
-#include <QVBoxLayout>
+
+#include "ui/gui/clsPictureBox.h"
+#include "views/gui/clsGraph.h"
 
 namespace kujimate {
 
-frmWaitDialog::frmWaitDialog(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
+namespace {
+constexpr int GraphWidth = 288;
+}
+
+frmWaitDialog::frmWaitDialog(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint | Qt::WindowStaysOnTopHint),
+      graph_(std::make_unique<clsGraph>()) {
+    setObjectName(QStringLiteral("frmWaitDialog"));
     setWindowTitle(QStringLiteral(" 処理中 . . ."));
     setModal(false);
-    setFixedSize(320, 110);
+    setFixedSize(320, 100);
     lblFixed_ = new QLabel(QStringLiteral("しばらくお待ち下さい"), this);
-    lblFixed_->setGeometry(16, 12, 288, 20);
+    lblFixed_->setGeometry(16, 10, GraphWidth, 20);
     lblMessage_ = new QLabel(this);
-    lblMessage_->setGeometry(16, 38, 288, 20);
+    lblMessage_->setObjectName(QStringLiteral("lblMessage"));
+    lblMessage_->setGeometry(16, 36, GraphWidth, 20);
+    picGraph_ = new clsPictureBox(this);
+    picGraph_->setGeometry(16, 68, GraphWidth, 8);
+    graph_->Initialize(picGraph_);
+    graph_->SetPercentGraph(0, 0, GraphWidth, 8, 1, 0);
 }
+
+frmWaitDialog::~frmWaitDialog() = default;
 
 void frmWaitDialog::SetMessage(const QString& text) {
     lblMessage_->setText(text);
-    repaint();
+    lblMessage_->repaint();
 }
 
-void frmWaitDialog::SetMax(int64_t max) {
-    max_ = max;
-    update();
-}
+void frmWaitDialog::SetMax(int64_t max) { graph_->Max(static_cast<long>(std::min<int64_t>(max, INT32_MAX))); }
 
 void frmWaitDialog::SetValue(int64_t value) {
-    value_ = value;
-    update();
+    graph_->Value(static_cast<long>(std::min<int64_t>(value, INT32_MAX)));
+    picGraph_->repaint();
 }
 
 QString frmWaitDialog::MessageText() const { return lblMessage_->text(); }
-
-void frmWaitDialog::paintEvent(QPaintEvent* e) {
-    QDialog::paintEvent(e);
-    QPainter p(this);
-    QRect bar(16, 70, 288, 18);
-    p.fillRect(bar, Qt::white);
-    if (max_ > 0) {
-        double share = static_cast<double>(std::min(value_, max_)) / static_cast<double>(max_);
-        int w = static_cast<int>(bar.width() * share);
-        p.fillRect(QRect(bar.left(), bar.top(), w, bar.height()), QColor(0, 120, 215));
-    }
-    p.setPen(QColor(160, 160, 160));
-    p.drawRect(bar.adjusted(0, 0, -1, -1));
-}
 
 }  // namespace kujimate
