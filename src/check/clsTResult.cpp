@@ -17,9 +17,37 @@ namespace kujimate {
 namespace {
 constexpr const char* ClassName = "clsTResult";
 constexpr int EventsEvery = 1001;
-constexpr long CacheReadLimit = 1 << 20;  // a cache file is 11 short lines; the rest is never read
+constexpr size_t CacheLineLimit = 1 << 16;
 
 void Fail(const char* operation, FailureText e) { ClassFailure(ClassName, operation, e.Description, e.Number); }
+
+// The first n lines of a file cut at CR LF. Only eleven lines of a few characters matter, so
+// reading stops there, and of a longer line only its beginning is kept.
+std::vector<std::string> FirstLines(const std::string& path, size_t n) {
+    std::vector<std::string> lines;
+    FILE* fp = std::fopen(path.c_str(), "rb");
+    if (!fp) return lines;
+    std::string line;
+    bool cr = false;
+    int c;
+    while (lines.size() < n && (c = std::getc(fp)) != EOF) {
+        if (cr && c == '\n') {
+            lines.push_back(std::move(line));
+            line.clear();
+            cr = false;
+            continue;
+        }
+        if (cr && line.size() < CacheLineLimit) line += '\r';
+        cr = c == '\r';
+        if (!cr && line.size() < CacheLineLimit) line += static_cast<char>(c);
+    }
+    if (lines.size() < n) {
+        if (cr && line.size() < CacheLineLimit) line += '\r';
+        lines.push_back(std::move(line));
+    }
+    std::fclose(fp);
+    return lines;
+}
 }  // namespace
 
 clsTResult::clsTResult() {
@@ -86,15 +114,7 @@ void clsTResult::LoadResultTemp(ResultStates& states) {
         std::filesystem::remove(path, ec);
         return;
     }
-    std::string bytes;
-    if (FILE* fp = std::fopen(path.c_str(), "rb")) {
-        bytes.resize(CacheReadLimit);
-        bytes.resize(std::fread(bytes.data(), 1, bytes.size(), fp));
-        std::fclose(fp);
-    } else {
-        return;
-    }
-    const auto lines = SplitCrLf(bytes);
+    const auto lines = FirstLines(path, SingleGames);
     for (int g = 0; g < SingleGames; ++g) {
         if (static_cast<size_t>(g) >= lines.size()) {
             Fail("LoadResultTemp", ErrSubscript);

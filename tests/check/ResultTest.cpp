@@ -198,8 +198,8 @@ TEST_F(CheckTab, CacheFileNamesAndDamagedCacheFiles) {
         EXPECT_EQ(r.MultiResult().States()[0], c.match1) << c.content;
         EXPECT_EQ(r.MultiResult().States()[1], c.match2) << c.content;
     }
-    // Long files: the first eleven lines count.
-    std::string lines;
+    // Long files: the first eleven lines count, and of a long line its first fields.
+    std::string lines = "0,0,2," + std::string(3 << 20, 'j') + "\r\n";
     for (int i = 0; i < 100000; ++i) lines += "0,1,0,junk\r\n";
     rec.Clear();
     WriteBytes(CachePath(951), lines);
@@ -207,6 +207,7 @@ TEST_F(CheckTab, CacheFileNamesAndDamagedCacheFiles) {
     r.Initialize();
     r.SetResultData(951, "", ResultRecord{}, false);
     EXPECT_TRUE(rec.Messages().empty());
+    EXPECT_EQ(r.MultiResult().States()[0], (std::array<int32_t, 3>{0, 0, 2}));
     EXPECT_EQ(r.MultiResult().States()[10], (std::array<int32_t, 3>{0, 1, 0}));
 }
 
