@@ -7,8 +7,8 @@
 #include <map>
 #include <optional>
 #include <set>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analysis/NinkiTable.h"
