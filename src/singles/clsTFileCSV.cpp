@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "singles/FailureText.h"
-#include "singles/clsAtomicFileWriter.h"
+#include "support/clsAtomicFileWriter.h"
 #include "singles/clsTNumber.h"
 #include "support/NumberText.h"
 #include "support/Report.h"

@@ -1,4 +1,4 @@
-#include "singles/clsAtomicFileWriter.h"
+#include "support/clsAtomicFileWriter.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
