@@ -41,10 +41,12 @@ bool JSingleDel(std::vector<int32_t>& list, SingleFrame& frame) {
     return true;
 }
 
-bool TakeImportedSingles(const std::vector<int32_t>& imported, std::vector<int32_t>& list, SingleFrame& frame) {
+bool TakeImportedSingles(const std::vector<int32_t>& imported, std::vector<int32_t>& list, SingleFrame& frame,
+                         const std::function<void()>& beforeMessage) {
     if (imported.empty()) return false;
     list = imported;
     clsTSingleFrame().GetSingleFrame(static_cast<int32_t>(list.size()), list, frame);
+    if (beforeMessage) beforeMessage();
     AppMessage(clsTClipImport::DoneMessage(static_cast<int64_t>(list.size())), MsgIcon::Information);
     return true;
 }

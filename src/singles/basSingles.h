@@ -1,6 +1,7 @@
 #pragma once
 // Main-window commands on the authoritative singles list, and the number dialog's rules.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,8 +21,10 @@ bool JSingleDel(std::vector<int32_t>& lngSingle, SingleFrame& lngSingleFrame);
 // The clipboard import's result taking the list's place: only when it holds singles, and
 // then the previous list is gone, the composition recomputed and the user told. Returns
 // whether it did (the Check tab is to be shown next).
+// beforeMessage runs once the list is taken and before the user is told (the window shows
+// the Check tab there).
 bool TakeImportedSingles(const std::vector<int32_t>& imported, std::vector<int32_t>& lngSingle,
-                         SingleFrame& lngSingleFrame);
+                         SingleFrame& lngSingleFrame, const std::function<void()>& beforeMessage = {});
 
 // The number dialog (" 数値入力").
 namespace NumbersDialog {
