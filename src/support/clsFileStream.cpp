@@ -1,36 +1,16 @@
 #include "support/clsFileStream.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include "support/Encoding.h"
 #include "support/Report.h"
+#include "support/clsAtomicFileWriter.h"
 
 namespace kujimate {
 namespace {
 constexpr const char* ClassName = "clsFileStream";
-
-bool NoWriteBits(const struct stat& st) { return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0; }
-
-bool WriteFull(int fd, std::string_view bytes) {
-    const char* p = bytes.data();
-    size_t left = bytes.size();
-    while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    return true;
-}
 }  // namespace
 
 std::string FileErrorDescription(int err) {
@@ -51,46 +31,13 @@ std::string FileErrorDescription(int err) {
 }
 
 bool clsFileStream::WriteAtomically(const std::string& full, std::string_view bytes, const char* operation) {
-    auto fail = [&](int err) {
-        ClassFailure(ClassName, operation, FileErrorDescription(err) + "\r\n" + full, err);
-        return false;
-    };
-    std::string folder = fso_.GetParentFolderName(full);
-    if (folder.empty()) folder = ".";
-    // Read-only attributes hold even for an administrator, as on the desktop platform.
-    struct stat st {};
-    mode_t mode = 0;
-    bool existed = false;
-    if (::stat(full.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) return fail(EISDIR);
-        if (NoWriteBits(st)) return fail(EACCES);
-        mode = st.st_mode & 07777;
-        existed = true;
-    }
-    struct stat dst {};
-    if (::stat(folder.c_str(), &dst) == 0 && NoWriteBits(dst)) return fail(EACCES);
-
-    std::string tmp = full + ".tmp.XXXXXX";
-    int fd = ::mkstemp(tmp.data());
-    if (fd < 0) return fail(errno);
-    if (!WriteFull(fd, bytes) || ::fsync(fd) != 0) {
-        int err = errno;
-        ::close(fd);
-        ::unlink(tmp.c_str());
-        return fail(err);
-    }
-    if (!existed) {
-        mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    ::fchmod(fd, mode);
-    if (::close(fd) != 0 || ::rename(tmp.c_str(), full.c_str()) != 0) {
-        int err = errno;
-        ::unlink(tmp.c_str());
-        return fail(err);
-    }
-    return true;
+    clsAtomicFileWriter w;
+    int err = w.Open(full);
+    if (!err) err = w.Write(bytes);
+    if (!err) err = w.Commit();
+    if (!err) return true;
+    ClassFailure(ClassName, operation, FileErrorDescription(err) + "\r\n" + full, err);
+    return false;
 }
 
 bool clsFileStream::SaveToFile(const std::string& strFileName, std::string_view strData) {

@@ -6,7 +6,15 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include <QApplication>
+#include <QClipboard>
+
+#include "analysis/clsTClipboard.h"
+#include "analysis/clsTSingleSort.h"
 #include "shell/gui/frmMain.h"
+#include "singles/basSingles.h"
+#include "singles/clsTClipImport.h"
+#include "support/Report.h"
 
 namespace kujimate {
 
@@ -16,11 +24,38 @@ void frmMain::EditMenuOpening() {
     const bool single = currentTab_ == 1;
     for (const char* name : {"mnuEdit_Select", "mnuEdit_SingleAdd", "mnuEdit_SingleAdd2", "mnuEdit_SingleDel"})
         for (QAction* a : findChildren<QAction*>(QString::fromUtf8(name))) a->setEnabled(single);
+    // Payout and popularity need the vote figures; grades won need the Check tab.
+    const bool vote = vote_.DrawNo != 0;
+    for (const char* name : {"mnuEdit_Sort_Money", "mnuEdit_Sort_Ninki"})
+        for (QAction* a : findChildren<QAction*>(QString::fromUtf8(name))) a->setEnabled(vote);
+    Action(QStringLiteral("mnuEdit_Sort_Result"))->setEnabled(currentTab_ == 2);
 }
 
-void frmMain::SortMoney(int) { RedisplayAfterSort(); }
-void frmMain::SortMark(int) { RedisplayAfterSort(); }
-void frmMain::SortNinki(int) { RedisplayAfterSort(); }
+namespace {
+template <typename Sort>
+void RunSort(std::vector<int32_t>& singles, const VoteRecord& vote, Sort sort) {
+    if (singles.empty()) return;
+    BusyPointer busy;
+    clsTSingleSort s;
+    s.SetVote(vote);
+    sort(s);
+}
+}  // namespace
+
+void frmMain::SortMoney(int index) {
+    RunSort(singles_, vote_, [&](clsTSingleSort& s) { s.MoneySort(singles_, index, mnuEdit_Sort_Order_->isChecked()); });
+    RedisplayAfterSort();
+}
+
+void frmMain::SortMark(int index) {
+    RunSort(singles_, vote_, [&](clsTSingleSort& s) { s.MarkSort(singles_, index, mnuEdit_Sort_Order_->isChecked()); });
+    RedisplayAfterSort();
+}
+
+void frmMain::SortNinki(int index) {
+    RunSort(singles_, vote_, [&](clsTSingleSort& s) { s.NinkiSort(singles_, index, mnuEdit_Sort_Order_->isChecked()); });
+    RedisplayAfterSort();
+}
 
 void frmMain::RedisplayAfterSort() {
     if (currentTab_ == 1) SelectTab(1);
@@ -30,8 +65,7 @@ void frmMain::RedisplayAfterSort() {
 void frmMain::SortResult() {}
 
 void frmMain::DeleteDuplicates() {
-    if (singles_.empty()) return;
-    SelectTab(2);
+    if (JSingleDel(singles_, frame_)) SelectTab(2);
 }
 
 void frmMain::SelectAll(bool) {}
@@ -45,8 +79,19 @@ void frmMain::ShowSortPopup() {
 }
 
 void frmMain::SinglePercentToggled(bool on) { percent_ = on; }
-void frmMain::ClipboardCopy(int) {}
-void frmMain::ClipboardImport(int) {}
+void frmMain::ClipboardCopy(int index) {
+    clsTClipboard().Run(index, singles_, [](const std::string& text) {
+        QClipboard* cb = QApplication::clipboard();
+        cb->clear();
+        cb->setText(QString::fromStdString(text));
+    });
+}
+
+void frmMain::ClipboardImport(int index) {
+    const std::string text = QApplication::clipboard()->text().toStdString();
+    const std::vector<int32_t> imported = clsTClipImport().ClipImport(index, text);
+    TakeImportedSingles(imported, singles_, frame_, [this] { SelectTab(2); });
+}
 void frmMain::Popup7(int) {}
 
 void frmMain::ResultViewNext() { SetResultViewButtons(); }

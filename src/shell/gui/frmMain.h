@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "analysis/clsTSingleFrame.h"
 #include "drawdata/DrawRecords.h"
 #include "shell/AppSettings.h"
 #include "shell/clsTMain.h"
@@ -137,8 +138,8 @@ private:
     VoteRecord vote_;
     ResultRecord result_;
     std::vector<int32_t> singles_;
-    std::array<std::array<int32_t, 11>, 3> frame_{};
-    std::array<std::array<bool, 11>, 3> frameZero_{};
+    SingleFrame frame_{};
+    SingleFrameFlags frameZero_{};
     QString currentFile_;
     QString userDataFolder_;
     int currentTab_ = 0;

@@ -1,0 +1,72 @@
+#include "singles/clsTClipImport.h"
+
+#include "singles/clsTNumber.h"
+#include "support/Report.h"
+
+namespace kujimate {
+
+bool IsSingleDigits(std::string_view t) {
+    if (t.size() != static_cast<size_t>(SingleGames)) return false;
+    for (char c : t)
+        if (c < '0' || c > '2') return false;
+    return true;
+}
+
+int32_t DigitsToSingle(std::string_view digits) {
+    int32_t n = 0;
+    for (int g = SingleGames - 1; g >= 0; --g) n = n * 3 + (digits[static_cast<size_t>(g)] - '0');
+    return n;
+}
+
+void clsTClipImport::Reader::Char(char c) {
+    if (c == ' ') return;
+    if (c == ':' && !colon_) {
+        colon_ = true;
+        valid_ = true;
+        count_ = 0;
+        return;
+    }
+    if (c >= '0' && c <= '2' && count_ < SingleGames) digits_[count_++] = c;
+    else valid_ = false;
+}
+
+void clsTClipImport::Reader::EndLine() {
+    if (valid_ && count_ == SingleGames) Singles.push_back(DigitsToSingle(std::string_view(digits_, 11)));
+    colon_ = false;
+    valid_ = true;
+    count_ = 0;
+}
+
+void clsTClipImport::Reader::Feed(std::string_view piece) {
+    for (char c : piece) {
+        if (pendingCr_) {
+            pendingCr_ = false;
+            if (c == '\n') {
+                EndLine();
+                continue;
+            }
+            Char('\r');
+        }
+        if (c == '\r') pendingCr_ = true;
+        else Char(c);
+    }
+}
+
+void clsTClipImport::Reader::Finish() {
+    if (pendingCr_) Char('\r');
+    pendingCr_ = false;
+    EndLine();
+}
+
+std::vector<int32_t> clsTClipImport::ClipImport(int index, std::string_view text) const {
+    if (index != RowLayout) return {};
+    BusyPointer busy;
+    Reader r;
+    r.Feed(text);
+    r.Finish();
+    return std::move(r.Singles);
+}
+
+std::string clsTClipImport::DoneMessage(int64_t count) { return std::to_string(count) + "口取り込みしました"; }
+
+}  // namespace kujimate

@@ -1,0 +1,414 @@
+#include "singles/clsTFileCSV.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#include "singles/FailureText.h"
+#include "support/clsAtomicFileWriter.h"
+#include "singles/clsTNumber.h"
+#include "support/NumberText.h"
+#include "support/Report.h"
+#include "support/Text.h"
+#include "support/clsFileStream.h"
+#include "support/clsFileSystemObject.h"
+
+namespace kujimate {
+namespace {
+constexpr const char* ClassName = "clsTFileCSV";
+constexpr size_t ChunkSize = 1 << 20;
+constexpr int EventsEvery = 1001;  // lines between two progress updates
+
+void FileFailure(const char* operation, int err, const std::string& path) {
+    ClassFailure(ClassName, operation, FileErrorDescription(err) + "\r\n" + path, err);
+}
+
+// Cuts a byte stream into lines at CR LF, and at a lone CR or LF too, handing each piece
+// of a line on as it arrives, so a line of any length is never held.
+class LineSplitter {
+public:
+    // part(ptr, len, whole): whole when the piece is the complete line.
+    template <typename Part, typename End>
+    void Feed(const char* p, size_t n, Part part, End end) {
+        size_t i = 0;
+        if (n > 0 && afterCr_) {
+            if (p[0] == '\n') i = 1;
+            afterCr_ = false;
+        }
+        while (i < n) {
+            size_t j = i;
+            while (j < n && p[j] != '\r' && p[j] != '\n') ++j;
+            if (j > i) {
+                part(p + i, j - i, j < n && !inLine_);
+                inLine_ = true;
+            }
+            if (j == n) break;
+            end();
+            inLine_ = false;
+            if (p[j] == '\r') {
+                if (j + 1 < n) {
+                    if (p[j + 1] == '\n') ++j;
+                } else {
+                    afterCr_ = true;
+                }
+            }
+            i = j + 1;
+        }
+    }
+    template <typename End>
+    void Finish(End end) {
+        if (inLine_) end();
+        inLine_ = false;
+    }
+private:
+    bool afterCr_ = false;
+    bool inLine_ = false;
+};
+
+// One field of a line, classified as it streams by: not a number, a number equal to 0, 1 or
+// 2, or another number. "Number" is the program's rule: spaces around, a sign, digits with
+// at most one ".".
+class FieldReader {
+public:
+    enum class Kind { NotNumber, Digit, Other };
+
+    void Reset() { *this = FieldReader(); }
+
+    void Byte(char c) {
+        switch (state_) {
+            case State::Lead:
+                if (c == ' ') return;
+                if (c == '+' || c == '-') {
+                    negative_ = c == '-';
+                    state_ = State::Sign;
+                    return;
+                }
+                [[fallthrough]];
+            case State::Sign:
+                if (c == '.') { state_ = State::Frac; return; }
+                if (IsDigit(c)) { state_ = State::Int; IntDigit(c); return; }
+                state_ = State::Bad;
+                return;
+            case State::Int:
+                if (IsDigit(c)) { IntDigit(c); return; }
+                if (c == '.') { state_ = State::Frac; return; }
+                state_ = c == ' ' ? State::Trail : State::Bad;
+                return;
+            case State::Frac:
+                if (IsDigit(c)) {
+                    digits_ = true;
+                    if (c != '0') fracNonZero_ = true;
+                    return;
+                }
+                state_ = c == ' ' ? State::Trail : State::Bad;
+                return;
+            case State::Trail:
+                if (c != ' ') state_ = State::Bad;
+                return;
+            case State::Bad: return;
+        }
+    }
+
+    Kind Result() const {
+        if (!digits_ || state_ == State::Bad || state_ == State::Lead || state_ == State::Sign) return Kind::NotNumber;
+        if (fracNonZero_ || significant_ > 1 || value_ > 2 || (negative_ && value_ != 0)) return Kind::Other;
+        return Kind::Digit;
+    }
+    uint8_t Value() const { return static_cast<uint8_t>(value_); }
+
+private:
+    enum class State : uint8_t { Lead, Sign, Int, Frac, Trail, Bad };
+    static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+    void IntDigit(char c) {
+        digits_ = true;
+        if (c == '0' && significant_ == 0) return;
+        if (significant_ < 2) ++significant_;
+        value_ = c - '0';
+    }
+
+    State state_ = State::Lead;
+    bool negative_ = false;
+    bool digits_ = false;
+    bool fracNonZero_ = false;
+    int significant_ = 0;  // significant whole digits, counted up to 2
+    int value_ = 0;        // the last significant whole digit
+};
+
+// A line: eleven fields that are all 0, 1 or 2 make a single; any other field count is
+// skipped; eleven fields of which one is not a number fail the load, of which one is
+// another number describe no single and are skipped.
+class LineReader {
+public:
+    enum class Outcome { Single, Skip, Fail };
+
+    void Part(const char* p, size_t n) {
+        for (size_t k = 0; k < n; ++k) {
+            if (fields_ > SingleGames) return;
+            const char c = p[k];
+            if (c == ',') {
+                EndField();
+                ++fields_;
+                field_.Reset();
+            } else {
+                field_.Byte(c);
+            }
+        }
+    }
+
+    Outcome End(int32_t& single) {
+        Outcome o = Outcome::Skip;
+        if (fields_ == SingleGames) {
+            EndField();
+            if (notNumber_) o = Outcome::Fail;
+            else if (!other_) {
+                int32_t n = 0;
+                for (int g = SingleGames - 1; g >= 0; --g) n = n * 3 + digits_[g];
+                single = n;
+                o = Outcome::Single;
+            }
+        }
+        fields_ = 1;
+        notNumber_ = other_ = false;
+        field_.Reset();
+        return o;
+    }
+
+    // The usual line, "d,d,d,d,d,d,d,d,d,d,d" in one piece.
+    static bool Plain(const char* p, size_t n, int32_t& single) {
+        if (n != 21) return false;
+        int32_t v = 0;
+        for (int g = SingleGames - 1; g >= 0; --g) {
+            const unsigned d = static_cast<unsigned char>(p[2 * g]) - '0';
+            if (d > 2 || (g < SingleGames - 1 && p[2 * g + 1] != ',')) return false;
+            v = v * 3 + static_cast<int32_t>(d);
+        }
+        single = v;
+        return true;
+    }
+
+private:
+    void EndField() {
+        if (fields_ > SingleGames) return;
+        switch (field_.Result()) {
+            case FieldReader::Kind::NotNumber: notNumber_ = true; break;
+            case FieldReader::Kind::Other: other_ = true; break;
+            case FieldReader::Kind::Digit: digits_[fields_ - 1] = field_.Value(); break;
+        }
+    }
+
+    int fields_ = 1;
+    bool notNumber_ = false;
+    bool other_ = false;
+    FieldReader field_;
+    uint8_t digits_[SingleGames]{};
+};
+
+// Reads a whole file in chunks; feed(ptr, len) per chunk. Returns 0 or an errno value.
+template <typename Feed>
+int ReadChunks(const std::string& path, std::vector<char>& buffer, Feed feed) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno;
+    for (;;) {
+        ssize_t n = ::read(fd, buffer.data(), buffer.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            int err = errno;
+            ::close(fd);
+            return err;
+        }
+        if (n == 0) break;
+        if (!feed(buffer.data(), static_cast<size_t>(n))) break;
+    }
+    ::close(fd);
+    return 0;
+}
+
+off_t FileSize(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return 0;
+    off_t size = ::lseek(fd, 0, SEEK_END);
+    ::close(fd);
+    return size < 0 ? 0 : size;
+}
+
+}  // namespace
+
+bool clsTFileCSV::CsvSave(const std::string& strFileName, int32_t lngSCount,
+                          const std::vector<int32_t>& lngSingle) const {
+    return CsvSave_Sub(strFileName, lngSCount, lngSingle);
+}
+
+bool clsTFileCSV::CsvLoad(const std::string& strFileName, int32_t& lngSCount, std::vector<int32_t>& lngSingle) const {
+    return CsvLoad_Sub(strFileName, lngSCount, lngSingle);
+}
+
+bool clsTFileCSV::CsvSave_Sub(const std::string& path, int32_t count, const std::vector<int32_t>& list) const {
+    constexpr const char* Op = "CsvSave_Sub";
+    BusyPointer busy;
+    ProgressScope progress;
+    const int32_t n = std::max<int32_t>(count, 0);
+    const int64_t max = std::max<int64_t>(n - 1, 0);
+    progress.Max(max);
+    progress.Message("CSVファイルに保存中");
+    if (static_cast<size_t>(n) > list.size()) {
+        ClassFailure(ClassName, Op, ErrSubscript.Description, ErrSubscript.Number);
+        return false;
+    }
+    clsFileSystemObject fso;
+    const std::string full = fso.GetFullPath(path);
+    if (!fso.FolderCheck(fso.GetParentFolderName(full))) {
+        FileFailure(Op, ENOENT, full);
+        return false;
+    }
+    clsAtomicFileWriter out;
+    if (int err = out.Open(full)) {
+        FileFailure(Op, err, full);
+        return false;
+    }
+    char line[23];
+    line[21] = '\r';
+    line[22] = '\n';
+    uint8_t d[SingleGames];
+    int counter = 0;
+    for (int32_t i = 0; i < n; ++i) {
+        if (!IsSingleNumber(list[i])) {
+            ClassFailure(ClassName, Op, ErrOverflow.Description, ErrOverflow.Number);
+            return false;
+        }
+        UnpackSingle(list[i], d);
+        for (int g = 0; g < SingleGames; ++g) {
+            line[2 * g] = static_cast<char>('0' + d[g]);
+            if (g < SingleGames - 1) line[2 * g + 1] = ',';
+        }
+        if (int err = out.Write(std::string_view(line, sizeof line))) {
+            FileFailure(Op, err, full);
+            return false;
+        }
+        if (++counter == EventsEvery) {
+            counter = 0;
+            progress.Value(i);
+            Report().DoEvents();
+        }
+    }
+    progress.Value(max);
+    if (int err = out.Commit()) {
+        FileFailure(Op, err, full);
+        return false;
+    }
+    return true;
+}
+
+bool clsTFileCSV::CsvLoad_Sub(const std::string& path, int32_t& count, std::vector<int32_t>& list) const {
+    constexpr const char* Op = "CsvLoad_Sub";
+    BusyPointer busy;
+    ProgressScope progress;
+    progress.Max(1);
+    progress.Message("CSVデータ数の取得中");
+    clsFileSystemObject fso;
+    const std::string full = fso.GetFullPath(path);
+    std::vector<char> buffer(ChunkSize);
+
+    int64_t lines = 0;
+    {
+        LineSplitter split;
+        auto end = [&] { ++lines; };
+        int err = ReadChunks(full, buffer, [&](const char* p, size_t n) {
+            split.Feed(p, n, [](const char*, size_t, bool) {}, end);
+            return true;
+        });
+        if (err) {
+            FileFailure(Op, err, full);
+            return false;
+        }
+        split.Finish(end);
+    }
+
+    std::vector<int32_t> singles;
+    if (lines >= 1) {
+        // A single takes at least 21 bytes and a line end, so the file size bounds the list
+        // however many empty lines the file holds.
+        const int64_t most = static_cast<int64_t>(FileSize(full)) / 22 + 1;
+        singles.reserve(static_cast<size_t>(std::min(lines, most)));
+        progress.Max(lines);
+        progress.Message("CSVファイルの読込中");
+        LineSplitter split;
+        LineReader reader;
+        int64_t read = 0;
+        int counter = 0;
+        bool failed = false;
+        auto finishLine = [&](LineReader::Outcome o, int32_t s) {
+            if (o == LineReader::Outcome::Single) singles.push_back(s);
+            else if (o == LineReader::Outcome::Fail) failed = true;
+            ++read;
+            if (++counter == EventsEvery) {
+                counter = 0;
+                progress.Value(read);
+                Report().DoEvents();
+            }
+        };
+        bool plainPending = false;
+        int32_t plainSingle = 0;
+        auto part = [&](const char* p, size_t n, bool whole) {
+            if (whole && LineReader::Plain(p, n, plainSingle)) plainPending = true;
+            else reader.Part(p, n);
+        };
+        auto end = [&] {
+            if (plainPending) {
+                plainPending = false;
+                finishLine(LineReader::Outcome::Single, plainSingle);
+            } else {
+                int32_t s = 0;
+                auto o = reader.End(s);
+                finishLine(o, s);
+            }
+        };
+        int err = ReadChunks(full, buffer, [&](const char* p, size_t n) {
+            split.Feed(p, n, part, end);
+            return !failed;
+        });
+        if (!err && !failed) split.Finish(end);
+        if (err) {
+            FileFailure(Op, err, full);
+            return false;
+        }
+        if (failed) {
+            ClassFailure(ClassName, Op, ErrTypeMismatch.Description, ErrTypeMismatch.Number);
+            return false;
+        }
+        progress.Value(lines);
+    }
+    count = static_cast<int32_t>(singles.size());
+    list = std::move(singles);
+    return true;
+}
+
+std::string clsTFileCSV::GetCsvFileName(int32_t lngKaisaikai, const std::string& strKumi) {
+    return std::string(Prefix) + FormatNumber(static_cast<int64_t>(lngKaisaikai), "000") + strKumi + ".csv";
+}
+
+int32_t clsTFileCSV::GetKaisaikai_Sub(const std::u32string& name, size_t start) {
+    // start is 1-based; the character there is taken as it is.
+    if (start < 1 || start > name.size()) return 0;
+    size_t k = start;  // 0-based index of the character after start
+    while (k < name.size() && name[k] >= U'0' && name[k] <= U'9') ++k;
+    if (k >= name.size()) return 0;
+    const std::string text = FromU32(name.substr(start - 1, k - (start - 1)));
+    if (!IsNumber(text)) return 0;
+    return TextToInt32(text).value_or(0);
+}
+
+int32_t clsTFileCSV::GetKaisaikai(const std::string& strPath) {
+    size_t sep = strPath.find_last_of("\\/");
+    const std::u32string name = ToU32(sep == std::string::npos ? strPath : strPath.substr(sep + 1));
+    int32_t n = 0;
+    const std::u32string prefix = ToU32(Prefix);
+    if (name.size() >= prefix.size() && TextEqualsIgnoreCase(FromU32(name.substr(0, prefix.size())), Prefix))
+        n = GetKaisaikai_Sub(name, prefix.size() + 1);
+    if (n == 0) n = GetKaisaikai_Sub(name, !name.empty() && (name[0] == U'X' || name[0] == U'x') ? 2 : 1);
+    return n;
+}
+
+}  // namespace kujimate

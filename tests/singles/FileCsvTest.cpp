@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <random>
+
+#include "common/TestSupport.h"
+#include "singles/clsTFileCSV.h"
+
+using namespace kujimate;
+using namespace kujimate::test;
+namespace fs = std::filesystem;
+
+namespace {
+class FileCsvTest : public ProgramFolderTest {
+protected:
+    std::string Path(const std::string& name) { return (folder / name).string(); }
+    // Loads bytes written to a file; returns whether the load succeeded.
+    bool Load(const std::string& bytes, std::vector<int32_t>& list) {
+        WriteBytes(folder / "in.csv", bytes);
+        int32_t count = -1;
+        bool ok = clsTFileCSV().CsvLoad(Path("in.csv"), count, list);
+        if (ok) {
+            EXPECT_EQ(count, static_cast<int32_t>(list.size()));
+        }
+        return ok;
+    }
+};
+const std::string L34066 = "1,0,2,1,0,2,1,0,2,1,0";
+}  // namespace
+
+TEST_F(FileCsvTest, SaveWritesOneLinePerSingleAndLoadGivesTheListBack) {
+    std::vector<int32_t> list{34066, 0, 177146, 34066, 1};
+    ASSERT_TRUE(clsTFileCSV().CsvSave(Path("UserData/KUJIMATE/a.csv"), 5, list));
+    EXPECT_EQ(ReadBytes(folder / "UserData/KUJIMATE/a.csv"),
+              L34066 + "\r\n0,0,0,0,0,0,0,0,0,0,0\r\n2,2,2,2,2,2,2,2,2,2,2\r\n" + L34066 +
+                  "\r\n1,0,0,0,0,0,0,0,0,0,0\r\n");
+    std::vector<int32_t> back;
+    int32_t count = 0;
+    ASSERT_TRUE(clsTFileCSV().CsvLoad("UserData\\KUJIMATE\\a.csv", count, back));  // below the program folder
+    EXPECT_EQ(count, 5);
+    EXPECT_EQ(back, list);
+
+    ASSERT_TRUE(clsTFileCSV().CsvSave(Path("empty.csv"), 0, {}));
+    EXPECT_EQ(ReadBytes(folder / "empty.csv"), "");
+    ASSERT_TRUE(clsTFileCSV().CsvLoad(Path("empty.csv"), count, back));
+    EXPECT_EQ(count, 0);
+    EXPECT_TRUE(back.empty());
+    EXPECT_TRUE(rec.Messages().empty());
+}
+
+TEST_F(FileCsvTest, LinesThatDescribeNoSingleAreSkipped) {
+    struct Case {
+        const char* line;
+        bool accepted;
+    } cases[] = {
+        {"1,0,2,1,0,2,1,0,2,1,0", true},
+        {" 1, 0 ,2,+1,0.0,2,1.,0,2,01,-0", true},  // numbers equal to 0, 1, 2
+        {"1,0,2,1,0,2,1,0,2,1", false},              // 10 fields
+        {"1,0,2,1,0,2,1,0,2,1,0,2", false},          // 12 fields
+        {"", false},
+        {"1,0,2,1,0,2,1,0,2,1,3", false},
+        {"1,0,2,1,0,2,1,0,2,1,255", false},
+        {"1,0,2,1,0,2,1,0,2,1,1.4", false},
+        {"1,0,2,1,0,2,1,0,2,1,-1", false},
+        {"1,0,2,1,0,2,1,0,2,1,10", false},
+        {"x,y", false},  // not eleven fields: skipped, not a failure
+    };
+    for (const auto& c : cases) {
+        std::vector<int32_t> list;
+        ASSERT_TRUE(Load(std::string("0,0,0,0,0,0,0,0,0,0,0\r\n") + c.line + "\r\n2,2,2,2,2,2,2,2,2,2,2\r\n", list))
+            << c.line;
+        if (c.accepted) EXPECT_EQ(list, (std::vector<int32_t>{0, 34066, 177146})) << c.line;
+        else EXPECT_EQ(list, (std::vector<int32_t>{0, 177146})) << c.line;
+    }
+    EXPECT_TRUE(rec.Messages().empty());
+}
+
+TEST_F(FileCsvTest, AFieldThatIsNoNumberFailsTheLoadAndLeavesTheArguments) {
+    for (const char* line : {"x,0,2,1,0,2,1,0,2,1,0", "1,0,2,1,0,2,1,0,2,1,", "1,0,2,1,0,2,1,0,2,1,１",
+                             "1,0,2,1,0,2,1,0,2,1,1 1", "1,0,2,1,0,2,1,0,2,1,."}) {
+        rec.Clear();
+        std::vector<int32_t> list{7, 8};
+        int32_t count = 2;
+        WriteBytes(folder / "bad.csv", L34066 + "\r\n" + line + "\r\n");
+        EXPECT_FALSE(clsTFileCSV().CsvLoad(Path("bad.csv"), count, list)) << line;
+        EXPECT_EQ(count, 2);
+        EXPECT_EQ(list, (std::vector<int32_t>{7, 8}));
+        ASSERT_EQ(rec.Messages().size(), 1u) << line;
+        EXPECT_EQ(rec.Messages()[0].caption, "KUJIMATE / clsTFileCSV / CsvLoad_Sub");
+        EXPECT_EQ(rec.Messages()[0].icon, MsgIcon::Error);
+        EXPECT_EQ(rec.Messages()[0].text, "型が一致しません。 ( 13 )");
+    }
+    rec.Clear();
+    std::vector<int32_t> list;
+    int32_t count = 0;
+    EXPECT_FALSE(clsTFileCSV().CsvLoad(Path("missing.csv"), count, list));
+    ASSERT_EQ(rec.Messages().size(), 1u);
+    EXPECT_EQ(rec.Messages()[0].caption, "KUJIMATE / clsTFileCSV / CsvLoad_Sub");
+}
+
+TEST_F(FileCsvTest, LoneLineEndsLongLinesAndJunkStayBounded) {
+    std::vector<int32_t> list;
+    // LF alone and CR alone end lines too.
+    ASSERT_TRUE(Load(L34066 + "\n" + L34066 + "\r" + L34066, list));
+    EXPECT_EQ(list.size(), 3u);
+    // A field of megabytes is still read as the number it is, without holding the line.
+    ASSERT_TRUE(Load("0,0,0,0,0,0,0,0,0,0," + std::string(3 << 20, '0') + "2\r\n" + std::string(2 << 20, '1') + "\r\n",
+                     list));
+    EXPECT_EQ(list, (std::vector<int32_t>{2 * 59049}));
+    // Binary junk without eleven fields a line is skipped as a whole.
+    std::string junk;
+    std::mt19937 rng(7);
+    for (int i = 0; i < (1 << 20); ++i) {
+        char c = static_cast<char>(rng());
+        junk += c == ',' ? ';' : c;
+    }
+    ASSERT_TRUE(Load(junk, list));
+    EXPECT_TRUE(list.empty());
+    // A million empty lines reserve nothing like a million singles.
+    ASSERT_TRUE(Load(std::string(1000000, '\n') + L34066, list));
+    EXPECT_EQ(list, (std::vector<int32_t>{34066}));
+    EXPECT_LT(list.capacity(), 100000u);
+}
+
+TEST_F(FileCsvTest, ProgressStepsEvery1001Lines) {
+    std::string text;
+    for (int i = 0; i < 2500; ++i) text += (i % 2 ? L34066 : std::string("junk")) + "\r\n";
+    std::vector<int32_t> list;
+    ASSERT_TRUE(Load(text, list));
+    EXPECT_EQ(list.size(), 1250u);
+    using K = RecordingReporter::Kind;
+    std::vector<std::string> steps;
+    for (const auto& e : rec.entries) {
+        if (e.kind == K::ProgressMessage) steps.push_back(e.text);
+        if (e.kind == K::ProgressMax) steps.push_back("max " + std::to_string(e.number));
+        if (e.kind == K::ProgressValue) steps.push_back("value " + std::to_string(e.number));
+        if (e.kind == K::DoEvents) steps.push_back("events");
+    }
+    EXPECT_EQ(steps, (std::vector<std::string>{"max 1", "CSVデータ数の取得中", "max 2500", "CSVファイルの読込中",
+                                               "value 1001", "events", "value 2002", "events", "value 2500"}));
+    EXPECT_EQ(rec.Count(K::ProgressOpen), 1);
+    EXPECT_EQ(rec.Count(K::ProgressClose), 1);
+
+    rec.Clear();
+    ASSERT_TRUE(clsTFileCSV().CsvSave(Path("out.csv"), static_cast<int32_t>(list.size()), list));
+    steps.clear();
+    for (const auto& e : rec.entries) {
+        if (e.kind == K::ProgressMessage) steps.push_back(e.text);
+        if (e.kind == K::ProgressMax) steps.push_back("max " + std::to_string(e.number));
+        if (e.kind == K::ProgressValue) steps.push_back("value " + std::to_string(e.number));
+    }
+    EXPECT_EQ(steps, (std::vector<std::string>{"max 1249", "CSVファイルに保存中", "value 1000", "value 1249"}));
+}
+
+TEST_F(FileCsvTest, AFailedSaveKeepsThePreviousFile) {
+    WriteBytes(folder / "keep.csv", "old\r\n");
+    ::chmod((folder / "keep.csv").c_str(), 0444);
+    EXPECT_FALSE(clsTFileCSV().CsvSave(Path("keep.csv"), 1, {0}));
+    EXPECT_EQ(ReadBytes(folder / "keep.csv"), "old\r\n");
+    ASSERT_EQ(rec.Messages().size(), 1u);
+    EXPECT_EQ(rec.Messages()[0].caption, "KUJIMATE / clsTFileCSV / CsvSave_Sub");
+    for (const auto& e : fs::directory_iterator(folder.Path()))
+        EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos);
+}
+
+TEST(FileCsvNames, ProposedNamesAndDrawNumbersFromNames) {
+    EXPECT_EQ(clsTFileCSV::GetCsvFileName(12, "A"), "KMATE-012A.csv");
+    EXPECT_EQ(clsTFileCSV::GetCsvFileName(345, ""), "KMATE-345.csv");
+    EXPECT_EQ(clsTFileCSV::GetCsvFileName(5, ""), "KMATE-005.csv");
+    EXPECT_EQ(clsTFileCSV::GetCsvFileName(1000, "B"), "KMATE-1000B.csv");
+    struct Case {
+        const char* path;
+        int32_t draw;
+    } cases[] = {
+        {"KMATE-012A.csv", 12}, {"dir/kmate-7B.csv", 7}, {"X123.csv", 123},  {"C:\\x\\123.csv", 123},
+        {"KMATE-A.csv", 0},     {"notes.csv", 0},        {"KMATE-12", 0},    {"x9.csv", 9},
+        {"KMATE-0.csv", 0},     {"KMATE-007", 0},        {"", 0},            {"９９.csv", 0},
+        {"KMATE-99999999999.csv", 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(clsTFileCSV::GetKaisaikai(c.path), c.draw) << c.path;
+}
