@@ -65,8 +65,11 @@ TEST_F(ListCommandsTest, PayoutAndPopularitySortsNeedAVoteRecord) {
     emit edit->aboutToShow();
     for (QAction* a : w->findChildren<QAction*>("mnuEdit_Sort_Money")) EXPECT_FALSE(a->isEnabled());
     for (QAction* a : w->findChildren<QAction*>("mnuEdit_Sort_Ninki")) EXPECT_FALSE(a->isEnabled());
-    for (QAction* a : w->findChildren<QAction*>("mnuEdit_Sort_Mark"))
-        if (a->isVisible()) EXPECT_TRUE(a->isEnabled());
+    for (QAction* a : w->findChildren<QAction*>("mnuEdit_Sort_Mark")) {
+        if (a->isVisible()) {
+            EXPECT_TRUE(a->isEnabled());
+        }
+    }
     EXPECT_FALSE(w->Action("mnuEdit_Sort_Result")->isEnabled());
     w->SelectTab(2);
     emit edit->aboutToShow();

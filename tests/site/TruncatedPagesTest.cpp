@@ -57,8 +57,9 @@ TEST_F(TruncatedPagesTest, ResultPages) {
     const ResultRecord whole = parser.GetRecord();
     ASSERT_TRUE(IsResultComplete(whole));
     for (size_t size = 0; size < page.size(); size += 37) {
-        if (parser.GetResultFile(Cut(page, size), 8, Draw, "") && IsResultComplete(parser.GetRecord()))
+        if (parser.GetResultFile(Cut(page, size), 8, Draw, "") && IsResultComplete(parser.GetRecord())) {
             EXPECT_EQ(parser.GetRecord(), whole) << "cut at " << size;
+        }
     }
 }
 
