@@ -113,7 +113,9 @@ bool clsHtmlVote::Parse(const std::string& Kumi, const ScheduleRecord& schedule,
             // A match row, possibly after the date and kick-off that it shares with the rows below.
             size_t at = i;
             Date day;
-            if (clsHtmlToto::ReadDate(std::to_string(year) + "/" + line, day)) {
+            // A month/day line holds a slash; most lines need not be read as dates at all.
+            const bool slash = line.find('/') != std::string::npos || line.find("／") != std::string::npos;
+            if (slash && clsHtmlToto::ReadDate(std::to_string(year) + "/" + line, day)) {
                 matchDate = day;
                 if (!clsHtmlToto::ReadDate(LineAt(lines, i + 1), kickOff))
                     throw HtmlParseError(TypeMismatchText, TypeMismatchNumber);

@@ -42,12 +42,18 @@ int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
     return idle.count() > t->receiveTimeoutMs ? 1 : 0;
 }
 
+// Callbacks run inside the C library: nothing may be thrown through it. A short count
+// aborts the transfer.
 size_t OnHeader(char*, size_t size, size_t n, void* user) {
     auto* t = static_cast<Transfer*>(user);
     t->lastReceived = SteadyClock::now();
-    if (!t->opened) {
-        t->opened = true;
-        if (t->log) t->log->AddLine(" 受信中 ");
+    try {
+        if (!t->opened) {
+            t->opened = true;
+            if (t->log) t->log->AddLine(" 受信中 ");
+        }
+    } catch (...) {
+        return 0;
     }
     return size * n;
 }
@@ -58,12 +64,16 @@ size_t OnBody(char* data, size_t size, size_t n, void* user) {
     const size_t len = size * n;
     if (t->body.size() + len > clsWinInet::MaxBodyBytes) {
         t->tooBig = true;
-        return 0;  // aborts the transfer
+        return 0;
     }
-    const size_t before = t->body.size() / ReadPiece;
-    t->body.append(data, len);
-    if (t->log)
-        for (size_t k = before; k < t->body.size() / ReadPiece; ++k) t->log->AppendToLastLine(".");
+    try {
+        const size_t before = t->body.size() / ReadPiece;
+        t->body.append(data, len);
+        if (t->log)
+            for (size_t k = before; k < t->body.size() / ReadPiece; ++k) t->log->AppendToLastLine(".");
+    } catch (...) {
+        return 0;
+    }
     return len;
 }
 
