@@ -15,6 +15,7 @@
 #include "shell/gui/frmLoad.h"
 #include "shell/gui/frmMain.h"
 #include "site/basBigSettings.h"
+#include "site/gui/frmWinInet.h"
 #include "support/Report.h"
 #include "support/basStandard.h"
 
@@ -22,6 +23,7 @@ namespace kujimate {
 
 namespace {
 std::unique_ptr<clsToto> g_toto;
+std::unique_ptr<frmWinInet> g_winInet;
 
 bool OpenWithDesktop(const ShellRequest& r, const bool& abortFlag) {
     QString program = QString::fromStdString(r.program);
@@ -65,6 +67,9 @@ void SetUpApplication() {
     // Qt widget coordinates already are 96-dpi pixels: no second scaling.
     SetLogicalDpiSource([](bool) { return 96.0; });
     clsShell::SetOpener(OpenWithDesktop);
+    // The one progress window every download writes into.
+    if (!g_winInet) g_winInet = std::make_unique<frmWinInet>();
+    SetWinInetLog(g_winInet.get());
 }
 
 std::unique_ptr<frmMain> StartMain() {

@@ -365,7 +365,7 @@ void frmMain::Load() {
     LoadSettings();
     cTMain.KaisaikaiChange = [this](int32_t n, const std::string& g) { KaisaikaiChange(n, g); };
     cTMain.WriteEntry = [this](const std::string& t) { txtScheduleNo_->setText(QString::fromStdString(t)); };
-    cTMain.Initialize(this);
+    cTMain.Initialize(static_cast<QWidget*>(this));
     entry_ = std::make_unique<clsNumericEntry>(txtScheduleNo_, picMain_[0], 0, 9999);
     txtScheduleNo_->setText(QStringLiteral("0"));
     connect(txtScheduleNo_, &QLineEdit::textChanged, this,
