@@ -35,7 +35,7 @@ EntryKind KindOf(const std::string& native) {
     return S_ISDIR(st.st_mode) ? EntryKind::Folder : EntryKind::File;
 }
 
-// The directory search: does some entry match the spec (wildcards in the last component)?
+// The directory search: does some entry match the pattern (wildcards in the last component)?
 bool Search(const std::string& spec, bool foldersToo) {
     std::string native = clsFileSystemObject::ToNative(spec);
     if (native.empty()) return false;
