@@ -1,6 +1,7 @@
 #include "shell/gui/Pictures.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -67,18 +68,25 @@ QPixmap LogoPicture(int width, int height) {
     p.drawRect(QRectF(width * 0.86, height * 0.22, width * 0.14 + 2, height * 0.56));
     DrawBall(p, QRectF(width * 0.08, height * 0.3, height * 0.4, height * 0.4));
     p.setPen(Qt::white);
+    const double textLeft = width * 0.08 + height * 0.5;
+    const double room = width - textLeft - width * 0.04;
+    // Each line shrinks until it fits beside the ball.
+    auto fitted = [&](QFont f, int pixels, const QString& text) {
+        for (; pixels > 6; --pixels) {
+            f.setPixelSize(pixels);
+            if (QFontMetrics(f).horizontalAdvance(text) <= room) break;
+        }
+        return f;
+    };
+    const QString name = QStringLiteral("KUJIMATE");
+    const QString sub = QStringLiteral("BIG1000 シングル管理・結果チェック");
     QFont title(QStringLiteral("Sans Serif"));
-    title.setPixelSize(height / 4);
     title.setBold(true);
-    p.setFont(title);
-    p.drawText(QRectF(width * 0.08 + height * 0.5, height * 0.22, width, height * 0.32),
-               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("KUJIMATE"));
-    QFont sub = title;
-    sub.setPixelSize(height / 11);
-    sub.setBold(false);
-    p.setFont(sub);
-    p.drawText(QRectF(width * 0.08 + height * 0.5, height * 0.55, width, height * 0.2),
-               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("BIG1000 シングル管理・結果チェック"));
+    p.setFont(fitted(title, height / 4, name));
+    p.drawText(QRectF(textLeft, height * 0.22, room, height * 0.32), Qt::AlignLeft | Qt::AlignVCenter, name);
+    QFont small(QStringLiteral("Sans Serif"));
+    p.setFont(fitted(small, height / 11, sub));
+    p.drawText(QRectF(textLeft, height * 0.55, room, height * 0.2), Qt::AlignLeft | Qt::AlignVCenter, sub);
     return pm;
 }
 
