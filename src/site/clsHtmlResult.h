@@ -5,12 +5,11 @@
 #include <vector>
 
 #include "drawdata/PageParsers.h"
-#include "site/clsHtmlGet.h"
-#include "site/clsHtmlToto.h"
+#include "site/HtmlPageParser.h"
 
 namespace kujimate {
 
-class clsHtmlResult : public ResultPageParser {
+class clsHtmlResult : public HtmlPageParser<ResultPageParser> {
 public:
     clsHtmlResult();  // takes the page address from the settings in force now
 
@@ -18,25 +17,14 @@ public:
     // The same reading of a page saved in a file (bytCode 0 Shift_JIS, 8 UTF-8).
     bool GetResultFile(const std::string& strFileName, int bytCode, int32_t No, const std::string& Kumi);
     ResultRecord GetRecord() const override { return record_; }
-    bool Unpublished() const override { return unpublished_; }
-
-    bool ProgressOpen() const override { return htmlGet_.ProgressOpen(); }
-    void ProgressOpen(bool v) override { htmlGet_.ProgressOpen(v); }
-    bool ProgressClose() const override { return htmlGet_.ProgressClose(); }
-    void ProgressClose(bool v) override { htmlGet_.ProgressClose(v); }
-
-    clsHtmlGet& HtmlGet() { return htmlGet_; }
 
 private:
     bool Parse(const std::string& Kumi);
     // The first line at or after lngPos that is exactly strFind; lngPos moves to it.
     static bool FindLine(const std::vector<std::string>& strList, size_t& lngPos, const std::string& strFind);
 
-    clsHtmlGet htmlGet_;
-    clsHtmlToto htmlToto_;
     std::string urlPrefix_;
     ResultRecord record_;
-    bool unpublished_ = false;
 };
 
 }  // namespace kujimate

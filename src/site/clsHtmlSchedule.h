@@ -6,12 +6,11 @@
 
 #include "drawdata/PageParsers.h"
 #include "refdata/clsTotoData.h"
-#include "site/clsHtmlGet.h"
-#include "site/clsHtmlToto.h"
+#include "site/HtmlPageParser.h"
 
 namespace kujimate {
 
-class clsHtmlSchedule : public SchedulePageParser {
+class clsHtmlSchedule : public HtmlPageParser<SchedulePageParser> {
 public:
     clsHtmlSchedule();  // takes the page address from the settings in force now
 
@@ -19,25 +18,14 @@ public:
     // The same reading of a page saved in a file (bytCode 0 Shift_JIS, 8 UTF-8).
     bool GetScheduleFile(const std::string& strFileName, int bytCode, int32_t No, const std::string& Kumi);
     ScheduleRecord GetRecord() const override { return record_; }
-    bool Unpublished() const override { return unpublished_; }
-
-    bool ProgressOpen() const override { return htmlGet_.ProgressOpen(); }
-    void ProgressOpen(bool v) override { htmlGet_.ProgressOpen(v); }
-    bool ProgressClose() const override { return htmlGet_.ProgressClose(); }
-    void ProgressClose(bool v) override { htmlGet_.ProgressClose(v); }
-
-    clsHtmlGet& HtmlGet() { return htmlGet_; }
 
 private:
     bool Parse(int32_t No, const std::string& Kumi);
 
-    clsHtmlGet htmlGet_;
-    clsHtmlToto htmlToto_;
     clsTotoData totoData_;
     std::string urlPrefix_;
     std::string urlSuffix_;
     ScheduleRecord record_;
-    bool unpublished_ = false;
 };
 
 }  // namespace kujimate

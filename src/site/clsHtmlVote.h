@@ -4,12 +4,11 @@
 #include <string>
 
 #include "drawdata/PageParsers.h"
-#include "site/clsHtmlGet.h"
-#include "site/clsHtmlToto.h"
+#include "site/HtmlPageParser.h"
 
 namespace kujimate {
 
-class clsHtmlVote : public VotePageParser {
+class clsHtmlVote : public HtmlPageParser<VotePageParser> {
 public:
     clsHtmlVote();  // takes the page address from the settings in force now
 
@@ -18,26 +17,15 @@ public:
     bool GetVoteFile(const std::string& strFileName, int bytCode, int32_t No, const std::string& Kumi,
                      bool& blnFinal);
     VoteRecord GetRecord() const override { return record_; }
-    bool Unpublished() const override { return unpublished_; }
-
-    bool ProgressOpen() const override { return htmlGet_.ProgressOpen(); }
-    void ProgressOpen(bool v) override { htmlGet_.ProgressOpen(v); }
-    bool ProgressClose() const override { return htmlGet_.ProgressClose(); }
-    void ProgressClose(bool v) override { htmlGet_.ProgressClose(v); }
-
-    clsHtmlGet& HtmlGet() { return htmlGet_; }
 
 private:
     bool Parse(const std::string& Kumi, const ScheduleRecord& schedule, bool& blnFinal);
     // The stored schedule of the draw, read only; false when it is not complete.
     static bool StoredSchedule(int32_t No, const std::string& Kumi, OwnerWindow owner, ScheduleRecord& schedule);
 
-    clsHtmlGet htmlGet_;
-    clsHtmlToto htmlToto_;
     std::string urlPrefix_;
     std::string urlSuffix_;
     VoteRecord record_;
-    bool unpublished_ = false;
 };
 
 }  // namespace kujimate
