@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/clsTClipboard.h"
+#include "shell/ListCommands.h"
 #include "singles/basSingles.h"
 #include "singles/clsTClipImport.h"
 #include "support/Report.h"

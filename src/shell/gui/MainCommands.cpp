@@ -12,6 +12,7 @@
 #include "analysis/clsTClipboard.h"
 #include "analysis/clsTSingleSort.h"
 #include "shell/gui/frmMain.h"
+#include "shell/ListCommands.h"
 #include "singles/basSingles.h"
 #include "singles/clsTClipImport.h"
 #include "support/Report.h"

@@ -1,4 +1,4 @@
-#include "singles/clsTSingle.h"
+#include "views/clsTSingle.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include <map>
 
 #include "analysis/clsTSingleFrame.h"
-#include "singles/clsTSingle.h"
+#include "views/clsTSingle.h"
 #include "support/Report.h"
 
 using namespace kujimate;
