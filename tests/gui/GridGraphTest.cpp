@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -109,6 +110,46 @@ TEST(Grid, AClickIsReportedForTheCellOfTheRelease) {
     QTest::mouseDClick(s, Qt::LeftButton, Qt::NoModifier, QPoint(70, 5));
     EXPECT_EQ(spy.count(), 2);  // a double click counts once
     EXPECT_EQ(spy[1][2].toInt(), 3);
+}
+
+TEST(Grid, ReadsAsATableOfItsDrawnTextsWithAPressActionThatClicks) {
+    QWidget host;
+    host.setObjectName(QStringLiteral("picCount"));
+    host.resize(300, 200);
+    host.show();
+    clsGrid g;
+    g.Initialize(&host);
+    g.SetGridColRow(3, 2, 60, 26);
+    g.ColWidth(2, 0);
+    g.Caption(3, 2, QStringLiteral("    40% "));
+    g.Refresh();
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(g.Surface());
+    ASSERT_NE(table, nullptr);
+    ASSERT_NE(table->tableInterface(), nullptr);
+    EXPECT_EQ(table->role(), QAccessible::Table);
+    EXPECT_EQ(table->text(QAccessible::Name), QStringLiteral("picCount"));
+    EXPECT_EQ(table->tableInterface()->rowCount(), 2);
+    EXPECT_EQ(table->tableInterface()->columnCount(), 3);
+    EXPECT_EQ(table->childCount(), 6);
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(1, 2);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("40%"));
+    EXPECT_EQ(table->child(5), cell);
+    EXPECT_EQ(table->indexOfChild(cell), 5);
+    // Column 2 is hidden: column 3 starts right after column 1's line.
+    const QPoint origin = g.Surface()->mapToGlobal(QPoint(0, 0));
+    EXPECT_EQ(cell->rect(), QRect(origin + QPoint(61, 27), QSize(61, 27)));
+    EXPECT_EQ(table->childAt(origin.x() + 70, origin.y() + 30), cell);
+    EXPECT_TRUE(table->tableInterface()->cellAt(0, 1)->state().invisible);
+
+    QSignalSpy clicks(&g, &clsGrid::MouseClick);
+    cell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    ASSERT_EQ(clicks.count(), 1);
+    EXPECT_EQ(clicks[0], (QList<QVariant>{1, 0, 3, 2}));
+    // A smaller grid leaves no cell behind that reads beyond it.
+    g.SetGridColRow(1, 1, 30, 20);
+    EXPECT_FALSE(cell->isValid());
+    EXPECT_EQ(table->childCount(), 1);
 }
 
 TEST(Grid, SizeQueriesBeforeInitializeReport) {

@@ -8,6 +8,7 @@
 #include "support/NumberText.h"
 #include "support/Report.h"
 #include "support/basStandard.h"
+#include "ui/gui/GridAccessible.h"
 #include "ui/gui/clsPictureBox.h"
 
 namespace kujimate {
@@ -35,6 +36,8 @@ bool clsGrid::CheckInit(const char* op) const {
 void clsGrid::Initialize(QWidget* host) {
     surface_ = new clsPictureBox(host);
     surface_->setObjectName(QStringLiteral("GridSurface"));
+    surface_->setProperty("kujimateGrid", QVariant::fromValue<QObject*>(this));
+    InstallGridAccessibility();
     surface_->move(0, 0);
     surface_->show();
     connect(surface_, &clsPictureBox::Pressed, this, [this](QMouseEvent* e) { pressed_ = e->button(); });
@@ -50,6 +53,10 @@ void clsGrid::Initialize(QWidget* host) {
     });
     initialized_ = true;
     SetGridColRow(1, 1, 30, 20);
+}
+
+void clsGrid::AccessibleName(const QString& name) {
+    if (surface_) surface_->setAccessibleName(name);
 }
 
 int clsGrid::Width() {

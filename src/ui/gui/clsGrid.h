@@ -47,6 +47,10 @@ public:
     int Rows() const { return geo_.Rows(); }
     const GridGeometry& Geometry() const { return geo_; }
     clsPictureBox* Surface() const { return surface_; }
+    // The name assistive technology reads for the grid; the host's name when not set.
+    void AccessibleName(const QString& name);
+    // A click as the mouse would give it (assistive technology's press action).
+    void Click(int Button, int Shift, int lngCol, int lngRow) { emit MouseClick(Button, Shift, lngCol, lngRow); }
     // How many cells the last Refresh drew.
     int LastDrawCount() const { return lastDrawCount_; }
 
