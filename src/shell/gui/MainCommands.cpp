@@ -9,12 +9,16 @@
 #include <QApplication>
 #include <QClipboard>
 
+#include <algorithm>
+
 #include "analysis/clsTClipboard.h"
 #include "analysis/clsTSingleSort.h"
 #include "shell/gui/frmMain.h"
 #include "shell/ListCommands.h"
 #include "singles/basSingles.h"
 #include "singles/clsTClipImport.h"
+#include "singles/gui/frmNumbers.h"
+#include "views/gui/SingleTab.h"
 #include "support/Report.h"
 
 namespace kujimate {
@@ -69,17 +73,49 @@ void frmMain::DeleteDuplicates() {
     if (JSingleDel(singles_, frame_)) SelectTab(2);
 }
 
-void frmMain::SelectAll(bool) {}
-void frmMain::SingleAdd() {}
-void frmMain::SingleAdd2() {}
-void frmMain::SingleDelete() {}
+// The Single tab's commands act only while it is shown: its working copy of the list is
+// current only then.
+void frmMain::SelectAll(bool select) {
+    if (currentTab_ == 1) cTSingle.SetAllSelect(select);
+}
+
+void frmMain::SingleAdd() {
+    if (currentTab_ == 1 && !busy_) cTSingle.Add();
+}
+
+void frmMain::SingleAdd2() {
+    if (currentTab_ != 1 || busy_) return;
+    const std::string digits = frmNumbers::ShowDialog(this);
+    if (!digits.empty()) cTSingle.AddEx(digits);
+}
+
+void frmMain::SingleDelete() {
+    if (currentTab_ == 1 && !busy_) cTSingle.SelectDelete();
+}
+
+void frmMain::ConnectSingleEvents() {
+    cTSingle.ChangeValue = [this](int32_t index, int32_t single) {
+        if (index >= 0 && static_cast<size_t>(index) < singles_.size()) singles_[static_cast<size_t>(index)] = single;
+    };
+    cTSingle.ChangeCount = [this](int32_t count, const std::vector<int32_t>& list) {
+        singles_.assign(list.begin(), list.begin() + std::clamp<int32_t>(count, 0, static_cast<int32_t>(list.size())));
+        cTSingle.SetSingle(static_cast<int32_t>(singles_.size()), singles_);
+    };
+    cTSingle.ChangeFrame = [this](const SingleFrame& frame) {
+        frame_ = frame;
+        cTSingle.SetSingleFrame(frame_, frameZero_);
+    };
+}
 
 void frmMain::ShowSortPopup() {
     EditMenuOpening();
     mnuEdit_Sort_->popup(QCursor::pos());
 }
 
-void frmMain::SinglePercentToggled(bool on) { percent_ = on; }
+void frmMain::SinglePercentToggled(bool on) {
+    percent_ = on;
+    cTSingle.SinglePercent(on);
+}
 void frmMain::ClipboardCopy(int index) {
     clsTClipboard().Run(index, singles_, [](const std::string& text) {
         QClipboard* cb = QApplication::clipboard();
@@ -104,7 +140,14 @@ void frmMain::SetResultViewButtons() {
     cmdResultViewAll_->setEnabled(on);
 }
 
-void frmMain::ShowSingleTab() {}
+void frmMain::ShowSingleTab() {
+    singleTab_->Schedure(schedule_);
+    cTSingle.SetVote(vote_);
+    cTSingle.SetSingle(static_cast<int32_t>(singles_.size()), singles_);
+    cTSingle.MovePage(0);
+    cTSingle.SetSingleFrame(frame_, frameZero_);
+    cTSingle.MovePage(0);
+}
 void frmMain::ShowCheckTab() { SetResultViewButtons(); }
 
 }  // namespace kujimate

@@ -26,6 +26,7 @@
 #include "support/basStandard.h"
 #include "support/clsFileSystemObject.h"
 #include "ui/gui/clsNumericEntry.h"
+#include "views/gui/SingleTab.h"
 
 namespace kujimate {
 
@@ -290,23 +291,11 @@ void frmMain::BuildHomePage(QWidget* page) {
 }
 
 void frmMain::BuildSinglePage(QWidget* page) {
-    cmdSort_ = new QPushButton(QStringLiteral("並び替え"), page);
-    cmdSort_->setObjectName(QStringLiteral("cmdSort"));
-    cmdSingleAdd_ = new QPushButton(QStringLiteral("シングルを追加"), page);
-    cmdSingleAdd_->setObjectName(QStringLiteral("cmdSingleAdd"));
-    cmdSingleAdd2_ = new QPushButton(QStringLiteral("数値で追加"), page);
-    cmdSingleAdd2_->setObjectName(QStringLiteral("cmdSingleAdd2"));
-    cmdSingleDel_ = new QPushButton(QStringLiteral("選択シングルを削除"), page);
-    cmdSingleDel_->setObjectName(QStringLiteral("cmdSingleDel"));
-    int x = 8;
-    for (QPushButton* b : {cmdSingleAdd_, cmdSingleAdd2_, cmdSingleDel_, cmdSort_}) {
-        b->setGeometry(Scaled(x, 8, 120, 26));
-        x += 128;
-    }
-    connect(cmdSort_, &QPushButton::clicked, this, &frmMain::ShowSortPopup);
-    connect(cmdSingleAdd_, &QPushButton::clicked, this, &frmMain::SingleAdd);
-    connect(cmdSingleAdd2_, &QPushButton::clicked, this, &frmMain::SingleAdd2);
-    connect(cmdSingleDel_, &QPushButton::clicked, this, &frmMain::SingleDelete);
+    singleTab_ = new SingleTab(page, this);
+    connect(singleTab_->cmdSort(), &QPushButton::clicked, this, &frmMain::ShowSortPopup);
+    connect(singleTab_->cmdSingleAdd(), &QPushButton::clicked, this, &frmMain::SingleAdd);
+    connect(singleTab_->cmdSingleAdd2(), &QPushButton::clicked, this, &frmMain::SingleAdd2);
+    connect(singleTab_->cmdSingleDel(), &QPushButton::clicked, this, &frmMain::SingleDelete);
 }
 
 void frmMain::BuildCheckPage(QWidget* page) {
@@ -339,6 +328,8 @@ void frmMain::ApplyColorScheme() {
     Paint(picMain_[2], buttonFace);
     // Modern desktops draw themed controls: the panels take the light grey.
     Paint(chkResultAll_, PanelColor);
+    for (const char* name : {"picSingleBase", "picSinglePage", "picComment1"})
+        Paint(singleTab_->Panel(name), PanelColor);
 }
 
 void frmMain::LayoutContent() {
@@ -373,6 +364,8 @@ void frmMain::Load() {
     cmbKumi_->addItems({QStringLiteral("Ａ組"), QStringLiteral("Ｂ組")});
     cmbKumi_->setCurrentIndex(0);
     connect(cmbKumi_, &QComboBox::activated, this, [this](int) { cTMain.KumiClick(); });
+    singleTab_->Initialize(&cTSingle);
+    ConnectSingleEvents();
     ConnectTabCommands();
     SetFormSize();
     clsFileSystemObject fso;

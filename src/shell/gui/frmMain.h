@@ -10,6 +10,7 @@
 #include "drawdata/DrawRecords.h"
 #include "shell/AppSettings.h"
 #include "shell/clsTMain.h"
+#include "views/clsTSingle.h"
 
 class QAction;
 class QCheckBox;
@@ -24,6 +25,7 @@ class QScrollArea;
 namespace kujimate {
 
 class clsNumericEntry;
+class SingleTab;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -67,6 +69,9 @@ public:
     QWidget* picMain(int i) const { return picMain_[i]; }
     QLabel* lblVersion() const { return lblVersion_; }
     QAction* Action(const QString& objectName) const;
+    clsTSingle& TSingle() { return cTSingle; }
+    SingleTab& SingleView() { return *singleTab_; }
+    const SingleFrame& Frame() const { return frame_; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -127,9 +132,12 @@ private:
     void ResultViewAll();
     void SetResultViewButtons();
     void ShowSingleTab();
+    void ConnectSingleEvents();
     void ShowCheckTab();
 
     clsTMain cTMain;
+    clsTSingle cTSingle;
+    SingleTab* singleTab_ = nullptr;
     std::unique_ptr<clsNumericEntry> entry_;
     AppSettings settings_;
     int32_t kaisaikai_ = -1;
@@ -172,10 +180,6 @@ private:
     QPushButton* cmdResultViewNext_ = nullptr;
     QPushButton* cmdResultViewAll_ = nullptr;
     QPushButton* cmdSortResult_ = nullptr;
-    QPushButton* cmdSort_ = nullptr;
-    QPushButton* cmdSingleAdd_ = nullptr;
-    QPushButton* cmdSingleAdd2_ = nullptr;
-    QPushButton* cmdSingleDel_ = nullptr;
 
     QMenu* mnuEdit_ = nullptr;
     QMenu* mnuEdit_Sort_ = nullptr;
