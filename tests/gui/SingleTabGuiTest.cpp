@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -249,4 +250,47 @@ TEST_F(SingleTabGuiTest, TheEditMenuWorksTheSelectionOnlyOnTheSingleTab) {
     EXPECT_FALSE(w->Action(QStringLiteral("mnuEdit_SingleAdd"))->isEnabled());
     Trigger("mnuEdit_SingleAdd");  // even if reached: the list stays as it is
     EXPECT_EQ(w->Singles().size(), 3u);
+}
+
+TEST(SingleCards, GeometryColoursMarksAndTheirTags) {
+    QWidget host;
+    auto* area = new clsPictureBox(&host);
+    clsTSingleDraw draw;
+    for (int c = 0; c < 3; ++c)
+        for (int look = 0; look < 2; ++look) draw.SetImage(c, look, QPixmap(13, 21));
+    draw.Initialize(area);
+    EXPECT_EQ(area->size(), QSize(532, 320));
+    const QImage img = area->Snapshot();
+    const QColor pink(245, 80, 165);
+    EXPECT_EQ(img.pixelColor(1, 100), pink);             // the 3-pixel frame
+    EXPECT_EQ(img.pixelColor(20, 21), pink);             // the double line under the numbers
+    EXPECT_EQ(img.pixelColor(20, 22), pink);
+    EXPECT_EQ(img.pixelColor(53, 100), pink);            // between cards 1 and 2
+    EXPECT_EQ(img.pixelColor(20, 21 + 3 * 26 + 3), pink);  // after match 3
+    EXPECT_EQ(img.pixelColor(20, 100), QColor(253, 214, 201));  // the first card is tinted
+    EXPECT_EQ(img.pixelColor(70, 100), QColor(Qt::white));
+
+    CardMark* m = draw.Mark(9, 2, 10);
+    EXPECT_EQ(m->Tag(), 9210);
+    EXPECT_EQ(m->geometry().topLeft(), QPoint(53 * 9 + 6 + 32, 24 + 10 * 26 + 10));
+    EXPECT_EQ(draw.Mark(0, 1, 0)->geometry().left(), 6);  // display order 1, 0, 2
+    EXPECT_EQ(draw.Mark(0, 0, 0)->geometry().left(), 22);
+    QSignalSpy down(&draw, &clsTSingleDraw::MouseDown);
+    QTest::mousePress(m, Qt::RightButton);
+    ASSERT_EQ(down.count(), 1);
+    EXPECT_EQ(down[0], (QList<QVariant>{9, 2, 10, 2}));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(m)->text(QAccessible::Name), "10 第11試合 2");
+
+    draw.SetMark(4, 0);  // eleven 0s: the middle mark of every row
+    EXPECT_EQ(draw.LastMarkChanges(), 11);
+    draw.SetMark(4, 0);
+    EXPECT_EQ(draw.LastMarkChanges(), 0);
+    draw.SetMark(4, DigitsToSingle("00000000002"));
+    EXPECT_EQ(draw.LastMarkChanges(), 1);
+    EXPECT_EQ(draw.DrawnCode(4, 10), 2);
+    draw.SetMark(4, -1);
+    EXPECT_EQ(draw.LastMarkChanges(), 11);
+    EXPECT_EQ(draw.DrawnCode(4, 0), clsTSingleDraw::NoCode);
+    draw.SetNo(4, -1, false);
+    EXPECT_EQ(draw.NumberLabel(4)->text(), "");
 }
