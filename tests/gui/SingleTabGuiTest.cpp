@@ -155,6 +155,12 @@ TEST_F(SingleTabGuiTest, AnOpenedFileShowsItsCardsCountPagesCompositionAndFigure
 TEST_F(SingleTabGuiTest, MarksEditCardsSelectionDeletesAndTheSavedListIsTheListShown) {
     Open("KMATE-812.csv", {"00000000000", "11111111111", "22222222222"});
     QWidget* cards = Cards();
+    // While a file is read or written the cards edit nothing.
+    w->SetBusy(true);
+    Press(MarkNamed(cards, "2 第5試合 0"));
+    Press(MarkNamed(cards, "9 第1試合 0"));
+    w->SetBusy(false);
+    EXPECT_EQ(w->Singles(), (std::vector<int32_t>{0, DigitsToSingle("11111111111"), DigitsToSingle("22222222222")}));
     // Card 2, match 5 becomes 0: the single, the composition and the list column follow.
     Press(MarkNamed(cards, "2 第5試合 0"));
     EXPECT_EQ(w->Singles()[1], DigitsToSingle("11110111111"));

@@ -351,6 +351,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
     return QMainWindow::eventFilter(watched, e);
 }
 
+void frmMain::SetBusy(bool b) {
+    busy_ = b;
+    // Events run while a long operation works on the list: the cards must not edit it then.
+    if (singleTab_) singleTab_->Blocked(b);
+}
+
 void frmMain::Load() {
     ApplyColorScheme();
     LoadSettings();

@@ -37,7 +37,7 @@ public:
     void Load();
 
     bool Busy() const { return busy_; }
-    void SetBusy(bool b) { busy_ = b; }
+    void SetBusy(bool b);
     int32_t Kaisaikai() const { return kaisaikai_; }
     const AppSettings& Settings() const { return settings_; }
     int CurrentTab() const { return currentTab_; }

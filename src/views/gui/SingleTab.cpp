@@ -131,13 +131,21 @@ void SingleTab::Initialize(clsTSingle* presenter) {
     picComment1_->setGeometry(Sx(ListLeft), picSingleList_->geometry().bottom() + 1 + Sy(5), picSList_->width(),
                               Sy(32));
 
-    connect(draw_, &clsTSingleDraw::NoClick, this, [this](int slot) { presenter_->NoClick(slot); });
-    connect(draw_, &clsTSingleDraw::MouseDown, this,
-            [this](int slot, int code, int match, int button) { presenter_->MouseDown(slot, code, match, button); });
-    connect(count_, &CountGridView::Click, this,
-            [this](int, int, int column, int row) { presenter_->CountClick(column, row); });
-    connect(imgMovePrevious_, &clsClickLabel::Clicked, this, [this] { presenter_->MovePrevious(); });
-    connect(imgMoveNext_, &clsClickLabel::Clicked, this, [this] { presenter_->MoveNext(); });
+    connect(draw_, &clsTSingleDraw::NoClick, this, [this](int slot) {
+        if (!blocked_) presenter_->NoClick(slot);
+    });
+    connect(draw_, &clsTSingleDraw::MouseDown, this, [this](int slot, int code, int match, int button) {
+        if (!blocked_) presenter_->MouseDown(slot, code, match, button);
+    });
+    connect(count_, &CountGridView::Click, this, [this](int, int, int column, int row) {
+        if (!blocked_) presenter_->CountClick(column, row);
+    });
+    connect(imgMovePrevious_, &clsClickLabel::Clicked, this, [this] {
+        if (!blocked_) presenter_->MovePrevious();
+    });
+    connect(imgMoveNext_, &clsClickLabel::Clicked, this, [this] {
+        if (!blocked_) presenter_->MoveNext();
+    });
     presenter_->SetView(this);
 }
 

@@ -31,6 +31,8 @@ public:
     // Binds the presenter: it draws through this tab and receives its clicks.
     void Initialize(clsTSingle* presenter);
     void Schedure(const ScheduleRecord& record);
+    // While blocked, clicks on cards, pages and the composition grid are ignored.
+    void Blocked(bool b) { blocked_ = b; }
 
     QPushButton* cmdSingleAdd() const { return cmdSingleAdd_; }
     QPushButton* cmdSingleAdd2() const { return cmdSingleAdd2_; }
@@ -62,6 +64,7 @@ private:
 
     QWidget* page_;
     clsTSingle* presenter_ = nullptr;
+    bool blocked_ = false;
     clsTSingleGame* game_;
     clsTSingleDraw* draw_;
     CountGridView* count_;
