@@ -19,6 +19,7 @@
 #include "shell/HomeTexts.h"
 #include "shell/clsShell.h"
 #include "shell/gui/Pictures.h"
+#include "refdata/gui/frmTeamName.h"
 #include "shell/gui/frmAbout.h"
 #include "support/Clock.h"
 #include "support/NumberText.h"
@@ -156,6 +157,12 @@ void frmMain::BuildMenus() {
     QAction* imp = AddItem(import, "mnuTool_ClipImport_Class", QString::fromUtf8(layouts[0]));
     imp->setProperty("Index", 0);
     connect(imp, &QAction::triggered, this, [this] { ClipboardImport(0); });
+    tool->addSeparator();
+    // The Home tab's two team-name buttons, reachable from any tab.
+    connect(AddItem(tool, "mnuTool_TeamNameDownload", QStringLiteral("海外チーム名をダウンロード (Kasumiworks)...")),
+            &QAction::triggered, this, &frmMain::KasumiworksDownload);
+    connect(AddItem(tool, "mnuTool_UserTeamName", QStringLiteral("チーム名（ユーザー定義）...")), &QAction::triggered,
+            this, &frmMain::UserTeamName);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -522,12 +529,14 @@ void frmMain::KasumiworksDownload() {
     if (busy_) return;
     clsShell shell;
     if (!shell.CheckVirtualstoreAdmin()) return;
-    // The maker-site update of the overseas team names connects here; after a successful
-    // update later schedule pages must see the new names.
+    // Later schedule pages must be read with the new names.
+    if (makerDownload_.DownloadTeamName2(static_cast<QWidget*>(this), chkDownload_->isChecked()))
+        cTMain.ScheduleInitialize();
 }
 
 void frmMain::UserTeamName() {
-    // The user team-name dialog connects here; whatever it did, re-read the dictionaries.
+    frmTeamName::ShowDialog(this);
+    // Whatever happened in the dialog, the dictionaries are read anew.
     cTMain.ScheduleInitialize();
 }
 

@@ -10,6 +10,7 @@
 #include "drawdata/DrawRecords.h"
 #include "shell/AppSettings.h"
 #include "shell/clsTMain.h"
+#include "site/clsKasumiworksDownload.h"
 #include "views/clsTSingle.h"
 
 class QAction;
@@ -70,6 +71,7 @@ public:
     QLabel* lblVersion() const { return lblVersion_; }
     QAction* Action(const QString& objectName) const;
     clsTSingle& TSingle() { return cTSingle; }
+    clsKasumiworksDownload& MakerDownload() { return makerDownload_; }
     SingleTab& SingleView() { return *singleTab_; }
     const SingleFrame& Frame() const { return frame_; }
 
@@ -137,6 +139,8 @@ private:
 
     clsTMain cTMain;
     clsTSingle cTSingle;
+    // One for the window's life: the version list is fetched at most once per run.
+    clsKasumiworksDownload makerDownload_;
     SingleTab* singleTab_ = nullptr;
     std::unique_ptr<clsNumericEntry> entry_;
     AppSettings settings_;
