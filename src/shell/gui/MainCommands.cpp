@@ -11,6 +11,7 @@
 
 #include "analysis/clsTClipboard.h"
 #include "analysis/clsTSingleSort.h"
+#include "check/gui/CheckTab.h"
 #include "shell/gui/frmMain.h"
 #include "singles/basSingles.h"
 #include "singles/clsTClipImport.h"
@@ -62,7 +63,13 @@ void frmMain::RedisplayAfterSort() {
     else if (currentTab_ == 2) SelectTab(2);
 }
 
-void frmMain::SortResult() {}
+void frmMain::SortResult() {
+    if (singles_.empty()) return;
+    if (!cTResult.GradeSort(singles_, mnuEdit_Sort_Order_->isChecked())) return;
+    busy_ = true;
+    cTResult.SetSingle(static_cast<int32_t>(singles_.size()), singles_);
+    busy_ = false;
+}
 
 void frmMain::DeleteDuplicates() {
     if (JSingleDel(singles_, frame_)) SelectTab(2);
@@ -78,7 +85,10 @@ void frmMain::ShowSortPopup() {
     mnuEdit_Sort_->popup(QCursor::pos());
 }
 
-void frmMain::SinglePercentToggled(bool on) { percent_ = on; }
+void frmMain::SinglePercentToggled(bool on) {
+    percent_ = on;
+    cTResult.Percent(on);
+}
 void frmMain::ClipboardCopy(int index) {
     clsTClipboard().Run(index, singles_, [](const std::string& text) {
         QClipboard* cb = QApplication::clipboard();
@@ -92,18 +102,34 @@ void frmMain::ClipboardImport(int index) {
     const std::vector<int32_t> imported = clsTClipImport().ClipImport(index, text);
     TakeImportedSingles(imported, singles_, frame_, [this] { SelectTab(2); });
 }
-void frmMain::Popup7(int) {}
+void frmMain::Popup7(int index) { cTResult.SetPopup(index); }
 
-void frmMain::ResultViewNext() { SetResultViewButtons(); }
-void frmMain::ResultViewAll() { SetResultViewButtons(); }
+void frmMain::ResultViewNext() {
+    cTResult.SetNextData();
+    SetResultViewButtons();
+}
+
+void frmMain::ResultViewAll() {
+    cTResult.SetAlltData();
+    SetResultViewButtons();
+}
 
 void frmMain::SetResultViewButtons() {
-    const bool on = result_.DrawNo > 0;
+    const bool on = result_.DrawNo > 0 && !cTResult.FullResult();
     cmdResultViewNext_->setEnabled(on);
     cmdResultViewAll_->setEnabled(on);
 }
 
 void frmMain::ShowSingleTab() {}
-void frmMain::ShowCheckTab() { SetResultViewButtons(); }
+void frmMain::ShowCheckTab() {
+    checkTab_->Game().Schedure(schedule_);
+    checkTab_->Game().Vote(vote_);
+    cTResult.SetResultData(kaisaikai_, kumi_, result_, chkResultAll_->isChecked());
+    busy_ = true;
+    cTResult.SetSingle(static_cast<int32_t>(singles_.size()), singles_);
+    busy_ = false;
+    cTResult.SetSingleFrame(frame_, frameZero_);
+    SetResultViewButtons();
+}
 
 }  // namespace kujimate

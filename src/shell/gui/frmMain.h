@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/clsTSingleFrame.h"
+#include "check/clsTResult.h"
 #include "drawdata/DrawRecords.h"
 #include "shell/AppSettings.h"
 #include "shell/clsTMain.h"
@@ -23,6 +24,7 @@ class QScrollArea;
 
 namespace kujimate {
 
+class CheckTab;
 class clsNumericEntry;
 
 class frmMain : public QMainWindow {
@@ -67,6 +69,8 @@ public:
     QWidget* picMain(int i) const { return picMain_[i]; }
     QLabel* lblVersion() const { return lblVersion_; }
     QAction* Action(const QString& objectName) const;
+    CheckTab* Check() const { return checkTab_; }
+    clsTResult& TResult() { return cTResult; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -168,6 +172,8 @@ private:
     std::array<QLabel*, 3> lblKaisaiTitle_{};
     std::array<QLabel*, 3> lblKaisaiList_{};
 
+    clsTResult cTResult;
+    CheckTab* checkTab_ = nullptr;
     QCheckBox* chkResultAll_ = nullptr;
     QPushButton* cmdResultViewNext_ = nullptr;
     QPushButton* cmdResultViewAll_ = nullptr;
