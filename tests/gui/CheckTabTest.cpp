@@ -273,9 +273,12 @@ TEST_F(CheckTabTest, PanelsStackWithinThePageWithoutOverlapping) {
     const QRect area(0, 0, 1005 - 72, 655 - 23);
     for (const QWidget* a : panels) {
         EXPECT_TRUE(area.contains(a->geometry())) << a->objectName().toStdString();
-        for (const QWidget* b : panels)
-            if (a != b) EXPECT_FALSE(a->geometry().intersects(b->geometry())) << a->objectName().toStdString() << " / "
-                                                                              << b->objectName().toStdString();
+        for (const QWidget* b : panels) {
+            if (a != b) {
+                EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+                    << a->objectName().toStdString() << " / " << b->objectName().toStdString();
+            }
+        }
     }
     EXPECT_TRUE(tab->picRBase->geometry().contains(tab->picResultKakutei->geometry()));
     EXPECT_TRUE(page->isAncestorOf(tab->picGame2));
