@@ -53,6 +53,7 @@ std::vector<std::string> FirstLines(const std::string& path, size_t n) {
 clsTResult::clsTResult() {
     multi_.Change = [this](bool byUser) { OnChange(byUser); };
     multi_.Redraw = [this] { view_->MultiResultChanged(multi_); };
+    multi_.ShowPopup = [this] { view_->ShowPopup7(); };
     countGrid_.Click = [this](int, int) {
         view_->CountChanged(countGrid_);
         if (!countGrid_.Percent()) view_->CountVisible(false);

@@ -41,6 +41,8 @@ public:
         // The composition view has new texts or colours.
         virtual void CountChanged(const clsTCount& grid) {}
         virtual void CountVisible(bool visible) {}
+        // A right click on a match of the multi-result grid: offer "中止" at the pointer.
+        virtual void ShowPopup7() {}
     };
 
     clsTResult();

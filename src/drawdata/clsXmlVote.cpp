@@ -106,6 +106,8 @@ bool clsXmlVote::SetXmlString(const std::string& strXML, bool blnHeader) {
         }
         return true;
     });
+    // A stored file only ever holds final figures: they stand as at the end of sale.
+    if (ok && !r.AsOf.IsZero()) r.SaleEnd = r.AsOf;
     if (ok) record_ = std::move(r);
     return ok;
 }

@@ -152,6 +152,8 @@ bool clsHtmlVote::Parse(const std::string& Kumi, const ScheduleRecord& schedule,
         out.DrawNo = work.DrawNo;
         out.Group = Kumi;
         out.AsOf = work.AsOf;
+        // Final figures are stamped with the end of sale, which is how the views recognise them.
+        if (final) out.SaleEnd = out.AsOf;
         for (int d = 1; d <= GameCount; ++d) {
             const ScheduleGame& s = schedule.Games[d];
             VoteGame& g = out.Games[d];

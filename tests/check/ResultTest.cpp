@@ -211,6 +211,17 @@ TEST_F(CheckTab, CacheFileNamesAndDamagedCacheFiles) {
     EXPECT_EQ(r.MultiResult().States()[10], (std::array<int32_t, 3>{0, 1, 0}));
 }
 
+TEST_F(CheckTab, ACacheFileThatCannotBeWrittenIsReportedAndTheMarksStay) {
+    fs::create_directories(folder / "SysData");
+    WriteBytes(folder / "SysData/Temp", "a file where the folder should be");
+    result.SetResultData(960, "", ResultRecord{}, false);
+    result.SetSingle(1, {S(R)});
+    result.MultiResultClick(clsTMultiResult::LeftButton, 2, 2);
+    EXPECT_FALSE(rec.Messages().empty());
+    EXPECT_EQ(result.MultiResult().Text(2, 2), "○");
+    EXPECT_EQ(result.Grades(), (std::vector<uint8_t>{2}));
+}
+
 TEST_F(CheckTab, GradeSortAndItsChecks) {
     std::vector<int32_t> list{S({2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2}), S(R), S({1, 0, 2, 1, 0, 2, 1, 0, 2, 2, 2}),
                               S({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1})};

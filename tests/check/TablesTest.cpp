@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "check/clsTResultGrade.h"
+#include "check/clsTResultGrid.h"
 #include "check/clsTResultKakutei.h"
 
 using namespace kujimate;
@@ -87,4 +88,39 @@ TEST(ConfirmedTable, OfficialFiguresTheUsersWinningsAndTotals) {
     r.Prize[1] = Currency::FromInt(-5);  // shown as zero
     k.SetResultRecord(r);
     EXPECT_EQ(k.Text(2, 2), "0 ");
+}
+
+TEST(ResultPageGrid, DigitsOnTheirJudgedBackgroundAndTheGradeOnGreenWhenItPays) {
+    clsTResultGrid g;
+    g.Clear();
+    EXPECT_EQ(g.Text(7, 1), "7");
+    EXPECT_EQ(g.Back(7, 1), ResultBack::ButtonFace);
+    // Digits of matches 1..11, then the grade; judged states 0 miss, 1/2 hit, 3 void, 4 open.
+    std::array<uint8_t, 12> digits{1, 0, 2, 1, 0, 2, 1, 0, 2, 1, 0, 4};
+    std::array<uint8_t, 11> states{0, 1, 2, 3, 4, 1, 1, 1, 1, 1, 1};
+    g.SetValue(2, digits, states, 812);
+    EXPECT_EQ(g.Text(3, 2), "1");
+    EXPECT_EQ(g.Text(3, 4), "2");
+    const ResultBack expected[] = {ResultBack::Red, ResultBack::Blue, ResultBack::Blue, ResultBack::Yellow,
+                                   ResultBack::White};
+    for (int m = 0; m < 5; ++m) EXPECT_EQ(g.Back(3, m + 2), expected[m]) << m;
+    EXPECT_EQ(g.Text(3, 13), "4");
+    EXPECT_EQ(g.Back(3, 13), ResultBack::Green);
+    digits[11] = 5;
+    g.SetValue(2, digits, states, 812);
+    EXPECT_EQ(g.Back(3, 13), ResultBack::White);
+    digits[11] = 12;
+    g.SetValue(0, digits, states, 812);
+    EXPECT_EQ(g.Text(1, 13), "12");
+
+    // A cleared column is blank and white below its number.
+    g.SetClear(2);
+    for (int row = 2; row <= 13; ++row) {
+        EXPECT_EQ(g.Text(3, row), "");
+        EXPECT_EQ(g.Back(3, row), ResultBack::White);
+    }
+    EXPECT_EQ(g.Text(3, 1), "3");
+    EXPECT_EQ(g.Text(1, 13), "12");
+    g.Clear();
+    EXPECT_EQ(g.Text(1, 13), "");
 }

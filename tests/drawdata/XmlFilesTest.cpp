@@ -98,6 +98,7 @@ TEST_F(XmlFilesTest, VoteSurvivesASaveAndLoadAndWorksWithoutAFile) {
     EXPECT_EQ(r.Games[1].Counts[1].Rate, *Currency::FromText("45.67"));
     EXPECT_EQ(r.Games[2].Counts[0].Votes, Currency::FromInt(2001));
     EXPECT_EQ(r.AsOf, Date::FromYmdHns(2024, 3, 16, 13, 50, 0));
+    EXPECT_EQ(r.SaleEnd, r.AsOf);  // a stored file holds final figures; the end of sale is not written
     EXPECT_TRUE(IsVoteComplete(r));
     r.Group = "A";
     clsXmlVote out;

@@ -59,8 +59,8 @@ TEST_F(DemoDownloadTest, TheThreeButtonsFetchStoreAndDisableThemselves) {
     EXPECT_EQ(m[1].text, "インターネットより 投票状況 をダウンロードします。よろしいですか？");
     EXPECT_TRUE(w->picKaisai()->isVisible());
     EXPECT_EQ(w->lblKaisaiStatus()->text(), "販売終了");
-    // Vote files keep no end of sale, so the stored final figures show their time stamp.
-    EXPECT_EQ(w->StatusText(), " 第 1523 回 　使用投票率：2025/03/08 13:50");
+    // The stored figures are final: the day with its mark, not the time.
+    EXPECT_EQ(w->StatusText(), " 第 1523 回 　使用投票率：2025/03/08 (最終)");
     EXPECT_EQ(w->Result().DrawNo, 1523);
 }
 

@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, StartsOnTheSavedDrawWithItsPanelAndButtons) {
     EXPECT_TRUE(w->Action("mnuView_Menu")->isChecked());
     EXPECT_TRUE(w->picMain(0)->isVisible());
     EXPECT_FALSE(w->picMain(1)->isVisible());
-    EXPECT_EQ(w->StatusText(), " 第 812 回 　使用投票率：2024/03/16 13:50");
+    EXPECT_EQ(w->StatusText(), " 第 812 回 　使用投票率：2024/03/16 (最終)");
     EXPECT_TRUE(w->picKaisai()->isVisible());
     EXPECT_EQ(w->lblKaisaiStatus()->text(), "販売締切まで あと 2日 1時間50分");
     EXPECT_EQ(w->lblKaisaiList(0)->text(), "2024年03月09日(土) ");

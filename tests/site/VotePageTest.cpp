@@ -87,6 +87,7 @@ TEST_F(VotePageTest, FiguresDuringTheSaleAttachToTheScheduleByTeamNames) {
     EXPECT_TRUE(IsVoteComplete(r));
     EXPECT_EQ(r.DrawNo, 123);
     EXPECT_EQ(r.AsOf, D(2024, 3, 16, 11, 30));
+    EXPECT_TRUE(r.SaleEnd.IsZero());  // not final
     const ScheduleRecord s = StoredSchedule();
     for (int d = 1; d <= GameCount; ++d) {
         const VoteGame& g = r.Games[d];
@@ -116,6 +117,7 @@ TEST_F(VotePageTest, FinalFiguresAreAsOfTheEndOfSale) {
     ASSERT_TRUE(Parse(VotePage("(3月16日(土)13:50販売終了時点)")));
     EXPECT_TRUE(final);
     EXPECT_EQ(parser.GetRecord().AsOf, D(2024, 3, 16, 13, 50));
+    EXPECT_EQ(parser.GetRecord().SaleEnd, parser.GetRecord().AsOf);  // what marks them final
     EXPECT_TRUE(IsVoteComplete(parser.GetRecord()));
     // Without a sale period the end of sale is unknown, and so is the moment.
     ASSERT_TRUE(Parse(VotePage("(3月16日(土)14:10販売終了時点)", false)));

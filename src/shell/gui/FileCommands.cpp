@@ -29,6 +29,7 @@ void frmMain::ClearSingles() {
     singles_.clear();
     frame_ = {};
     frameZero_ = {};
+    cTResult.Clear();
     currentFile_.clear();
     SetTitle();
 }

@@ -13,6 +13,7 @@
 
 #include "analysis/clsTClipboard.h"
 #include "analysis/clsTSingleSort.h"
+#include "check/gui/CheckTab.h"
 #include "shell/gui/frmMain.h"
 #include "shell/ListCommands.h"
 #include "singles/basSingles.h"
@@ -67,7 +68,13 @@ void frmMain::RedisplayAfterSort() {
     else if (currentTab_ == 2) SelectTab(2);
 }
 
-void frmMain::SortResult() {}
+void frmMain::SortResult() {
+    if (singles_.empty()) return;
+    if (!cTResult.GradeSort(singles_, mnuEdit_Sort_Order_->isChecked())) return;
+    SetBusy(true);
+    cTResult.SetSingle(static_cast<int32_t>(singles_.size()), singles_);
+    SetBusy(false);
+}
 
 void frmMain::DeleteDuplicates() {
     if (JSingleDel(singles_, frame_)) SelectTab(2);
@@ -115,6 +122,7 @@ void frmMain::ShowSortPopup() {
 void frmMain::SinglePercentToggled(bool on) {
     percent_ = on;
     cTSingle.SinglePercent(on);
+    cTResult.Percent(on);
 }
 void frmMain::ClipboardCopy(int index) {
     clsTClipboard().Run(index, singles_, [](const std::string& text) {
@@ -129,13 +137,20 @@ void frmMain::ClipboardImport(int index) {
     const std::vector<int32_t> imported = clsTClipImport().ClipImport(index, text);
     TakeImportedSingles(imported, singles_, frame_, [this] { SelectTab(2); });
 }
-void frmMain::Popup7(int) {}
+void frmMain::Popup7(int index) { cTResult.SetPopup(index); }
 
-void frmMain::ResultViewNext() { SetResultViewButtons(); }
-void frmMain::ResultViewAll() { SetResultViewButtons(); }
+void frmMain::ResultViewNext() {
+    cTResult.SetNextData();
+    SetResultViewButtons();
+}
+
+void frmMain::ResultViewAll() {
+    cTResult.SetAlltData();
+    SetResultViewButtons();
+}
 
 void frmMain::SetResultViewButtons() {
-    const bool on = result_.DrawNo > 0;
+    const bool on = result_.DrawNo > 0 && !cTResult.FullResult();
     cmdResultViewNext_->setEnabled(on);
     cmdResultViewAll_->setEnabled(on);
 }
@@ -148,6 +163,15 @@ void frmMain::ShowSingleTab() {
     cTSingle.SetSingleFrame(frame_, frameZero_);
     cTSingle.MovePage(0);
 }
-void frmMain::ShowCheckTab() { SetResultViewButtons(); }
+void frmMain::ShowCheckTab() {
+    checkTab_->Game().Schedure(schedule_);
+    checkTab_->Game().Vote(vote_);
+    cTResult.SetResultData(kaisaikai_, kumi_, result_, chkResultAll_->isChecked());
+    SetBusy(true);
+    cTResult.SetSingle(static_cast<int32_t>(singles_.size()), singles_);
+    SetBusy(false);
+    cTResult.SetSingleFrame(frame_, frameZero_);
+    SetResultViewButtons();
+}
 
 }  // namespace kujimate

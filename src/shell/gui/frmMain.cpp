@@ -16,6 +16,7 @@
 #include <QScrollArea>
 #include <QStyle>
 
+#include "check/gui/CheckTab.h"
 #include "shell/HomeTexts.h"
 #include "shell/clsShell.h"
 #include "shell/gui/Pictures.h"
@@ -306,21 +307,15 @@ void frmMain::BuildSinglePage(QWidget* page) {
 }
 
 void frmMain::BuildCheckPage(QWidget* page) {
-    chkResultAll_ = new QCheckBox(QStringLiteral("常に全ての結果を表示する"), page);
-    chkResultAll_->setObjectName(QStringLiteral("chkResultAll"));
-    chkResultAll_->setGeometry(Scaled(8, 8, 220, 22));
-    cmdResultViewNext_ = new QPushButton(QStringLiteral("次の結果を表示"), page);
-    cmdResultViewNext_->setObjectName(QStringLiteral("cmdResultViewNext"));
-    cmdResultViewNext_->setGeometry(Scaled(236, 6, 120, 26));
-    cmdResultViewAll_ = new QPushButton(QStringLiteral("全ての結果を表示"), page);
-    cmdResultViewAll_->setObjectName(QStringLiteral("cmdResultViewAll"));
-    cmdResultViewAll_->setGeometry(Scaled(364, 6, 120, 26));
-    cmdSortResult_ = new QPushButton(QStringLiteral("当せん数順"), page);
-    cmdSortResult_->setObjectName(QStringLiteral("cmdSortResult"));
-    cmdSortResult_->setGeometry(Scaled(492, 6, 100, 26));
+    checkTab_ = new CheckTab(page, cTResult, mnuPopup7_);
+    chkResultAll_ = checkTab_->chkResultAll;
+    cmdResultViewNext_ = checkTab_->cmdResultViewNext;
+    cmdResultViewAll_ = checkTab_->cmdResultViewAll;
+    cmdSortResult_ = checkTab_->cmdSortResult;
     connect(cmdResultViewNext_, &QPushButton::clicked, this, &frmMain::ResultViewNext);
     connect(cmdResultViewAll_, &QPushButton::clicked, this, &frmMain::ResultViewAll);
     connect(cmdSortResult_, &QPushButton::clicked, this, &frmMain::SortResult);
+    connect(&checkTab_->Game(), &clsTGame::VoteClick, this, [this] { cTResult.CountVisible(true); });
 }
 
 void frmMain::ApplyColorScheme() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/clsTSingleFrame.h"
+#include "check/clsTResult.h"
 #include "drawdata/DrawRecords.h"
 #include "shell/AppSettings.h"
 #include "shell/clsTMain.h"
@@ -25,6 +26,7 @@ class QScrollArea;
 
 namespace kujimate {
 
+class CheckTab;
 class clsNumericEntry;
 class SingleTab;
 
@@ -74,6 +76,8 @@ public:
     clsKasumiworksDownload& MakerDownload() { return makerDownload_; }
     SingleTab& SingleView() { return *singleTab_; }
     const SingleFrame& Frame() const { return frame_; }
+    CheckTab* Check() const { return checkTab_; }
+    clsTResult& TResult() { return cTResult; }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -180,6 +184,8 @@ private:
     std::array<QLabel*, 3> lblKaisaiTitle_{};
     std::array<QLabel*, 3> lblKaisaiList_{};
 
+    clsTResult cTResult;
+    CheckTab* checkTab_ = nullptr;
     QCheckBox* chkResultAll_ = nullptr;
     QPushButton* cmdResultViewNext_ = nullptr;
     QPushButton* cmdResultViewAll_ = nullptr;
