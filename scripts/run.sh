@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, starts the demo operator site on 127.0.0.1 (a free
-# port) pointed to by the program folder's SysData/bigSettings.ini, then the program.
+# port) pointed to by the program folder's SysData/bigSettings.ini and by
+# KUJIMATE_MAKER_SITE, then the program.
 # The site stops when the program exits. Without a display the program runs on a
 # virtual one (Xvfb).
 set -euo pipefail
@@ -23,6 +24,8 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -s "$port_file" ] || { echo "The demo site did not start." >&2; exit 1; }
+# The demo site also stands in for the maker's download site (overseas team names).
+export KUJIMATE_MAKER_SITE="http://127.0.0.1:$(cat "$port_file")"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display: starting on a virtual X display (xvfb-run)."

@@ -4,7 +4,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 
+#include "support/Encoding.h"
 #include "support/NumberText.h"
 
 namespace kujimate::demo {
@@ -303,7 +307,50 @@ std::string DemoSite::ResultPage(int drawNo) const {
     return h + Foot();
 }
 
+namespace {
+// The shipped overseas team names, bytes as installed.
+std::string ShippedTeamName2() {
+    std::ifstream in(std::string(KUJIMATE_SYSDATA_SOURCE) + "/TeamName2.dat", std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+int ShippedRevision() {
+    const std::string text = ShippedTeamName2();
+    const size_t at = text.find("Revision = ");
+    return at == std::string::npos ? 0 : std::atoi(text.c_str() + at + 11);
+}
+
+std::string ShippedVersion() {
+    const std::string text = ShippedTeamName2();
+    const size_t at = text.find("Version = ");
+    return at == std::string::npos ? "1" : std::to_string(std::atoi(text.c_str() + at + 10));
+}
+
+std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+}  // namespace
+
+std::string DemoSite::MakerVersionList() {
+    return ";Kasumiworks download file versions\r\n"
+           "TeamName2.dat = " + ShippedVersion() + "." + TwoDigits(ShippedRevision() + 1) + "\r\n"
+           "[VersionEnd]\r\n";
+}
+
+std::string DemoSite::MakerTeamName2() {
+    std::string text = ShippedTeamName2();
+    const std::string from = "Revision = " + TwoDigits(ShippedRevision());
+    const size_t at = text.find(from);
+    if (at != std::string::npos) text.replace(at, from.size(), "Revision = " + TwoDigits(ShippedRevision() + 1));
+    if (!text.empty() && text.back() != '\n') text += "\r\n";
+    return text + Utf8ToCp932("ﾚｸｻﾑ = レクサム") + "\r\n[End]\r\n";
+}
+
 void DemoSite::Mount(httplib::Server& server) const {
+    server.Get(std::string(MakerFolder) + "version.dat", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(MakerVersionList(), "text/plain; charset=Shift_JIS");
+    });
+    server.Get(std::string(MakerFolder) + "TeamName2.dat", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content(MakerTeamName2(), "text/plain; charset=Shift_JIS");
+    });
     auto draw = [](const httplib::Request& req) {
         const std::string v = req.get_param_value("holdCntId");
         if (v.empty() || v.size() > 6 || v.find_first_not_of("0123456789") != std::string::npos) return -1;

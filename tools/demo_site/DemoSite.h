@@ -15,6 +15,7 @@ namespace kujimate::demo {
 inline constexpr const char* SchedulePath =
     "/dcs/subos/screen/pi02/spin005/PGSPIN00501DispBIGLotAssignGameDetail.form";
 inline constexpr const char* ResultPath = "/dcs/subos/screen/pi05/spin014/PGSPIN01401LnkHoldCntLotResultLstBIG.form";
+inline constexpr const char* MakerFolder = "/download/2021/";
 inline constexpr const char* VotePath = "/dcs/subos/screen/pi09/spin003/PGSPIN00301InitVoteRate.form";
 
 class DemoSite {
@@ -30,8 +31,14 @@ public:
     std::string VotePage(int drawNo) const;
     std::string ResultPage(int drawNo) const;
 
-    // Serves the three pages at the operator's addresses (holdCntId, commodityId).
+    // Serves the three pages at the operator's addresses (holdCntId, commodityId), and the
+    // maker's download folder.
     void Mount(httplib::Server& server) const;
+
+    // The maker's download folder: the version list, and the overseas team names one
+    // revision newer than the shipped file, with one more club (Shift_JIS, CR LF).
+    static std::string MakerVersionList();
+    static std::string MakerTeamName2();
 
 private:
     struct Team {
