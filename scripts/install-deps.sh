@@ -8,6 +8,7 @@ pkgs=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libcpp-httplib-dev
   xvfb xauth fonts-ipafont-gothic imagemagick x11-utils
+  qt6-translations-l10n desktop-file-utils appstream
 )
 missing=()
 for p in "${pkgs[@]}"; do

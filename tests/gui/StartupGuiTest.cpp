@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QLineEdit>
 #include <filesystem>
 
@@ -68,4 +71,14 @@ TEST(Startup, ADrawNumberOutOfRangeIsClampedIntoTheEntry) {
     EXPECT_EQ(w->txtScheduleNo()->text(), QStringLiteral("0"));
     EXPECT_FALSE(fs::exists(pf / "SysData/TeamName3.dat"));
     w->close();
+}
+
+TEST(QtTexts, TheOpenDialogSpeaksJapanese) {
+    QFileDialog dialog(nullptr, QStringLiteral("ファイルを開く"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    QStringList labels;
+    for (QLabel* l : dialog.findChildren<QLabel*>()) labels << l->text();
+    for (QPushButton* b : dialog.findChildren<QPushButton*>()) labels << b->text();
+    EXPECT_TRUE(labels.contains(QStringLiteral("ファイル名(&N):"))) << labels.join(QStringLiteral(" | ")).toStdString();
+    EXPECT_EQ(dialog.windowTitle(), "ファイルを開く");  // our own caption stays
 }

@@ -1,6 +1,9 @@
 #include "shell/gui/Startup.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -55,7 +58,26 @@ clsToto& SharedToto() {
     return *g_toto;
 }
 
+namespace {
+void LoadQtTranslation() {
+    static QTranslator* translator = nullptr;
+    if (translator) return;
+    translator = new QTranslator(qApp);
+    // A portable folder may carry its own copy; else the one installed with Qt.
+    const QStringList folders = {QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+    for (const QString& folder : folders)
+        if (translator->load(QStringLiteral("qtbase_ja"), folder)) {
+            QCoreApplication::installTranslator(translator);
+            return;
+        }
+}
+}  // namespace
+
 void SetUpApplication() {
+    // Qt's own dialogs and buttons speak the program's language.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    LoadQtTranslation();
     QApplication::setApplicationName(QStringLiteral("KUJIMATE"));
     QApplication::setApplicationVersion(QString::fromStdString(GetVersionString()));
     QApplication::setWindowIcon(AppIcon());
