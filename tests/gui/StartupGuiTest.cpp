@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "common/TestSupport.h"
+#include "shell/gui/Pictures.h"
 #include "shell/gui/Startup.h"
 #include "shell/gui/frmMain.h"
 #include "support/Encoding.h"
@@ -81,4 +82,10 @@ TEST(QtTexts, TheOpenDialogSpeaksJapanese) {
     for (QPushButton* b : dialog.findChildren<QPushButton*>()) labels << b->text();
     EXPECT_TRUE(labels.contains(QStringLiteral("ファイル名(&N):"))) << labels.join(QStringLiteral(" | ")).toStdString();
     EXPECT_EQ(dialog.windowTitle(), "ファイルを開く");  // our own caption stays
+}
+
+TEST(AppIconTest, TheIconComesInEverySizeTheDesktopAsksFor) {
+    const QIcon icon = AppIcon();
+    for (int s : {16, 32, 48, 256}) EXPECT_TRUE(icon.availableSizes().contains(QSize(s, s))) << s;
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
 }

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+static void InitIconResources() { Q_INIT_RESOURCE(icons); }
+
 namespace kujimate {
 namespace {
 
@@ -29,25 +31,13 @@ void DrawBall(QPainter& p, QRectF r) {
     }
 }
 
-QPixmap IconPixmap(int size) {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    QRectF r(0.5, 0.5, size - 1.0, size - 1.0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 122, 61));
-    p.drawRoundedRect(r, size / 6.0, size / 6.0);
-    p.setClipRect(r.adjusted(size * 0.08, size * 0.08, -size * 0.08, -size * 0.08));
-    DrawBall(p, r.adjusted(size * 0.16, size * 0.16, -size * 0.16, -size * 0.16));
-    return pm;
-}
-
 }  // namespace
 
 QIcon AppIcon() {
+    // Resources of a static library are linked only when asked for by name.
+    InitIconResources();
     QIcon icon;
-    for (int s : {16, 24, 32, 48, 64, 128}) icon.addPixmap(IconPixmap(s));
+    for (int s : {16, 24, 32, 48, 64, 128, 256}) icon.addFile(QStringLiteral(":/icons/kujimate-%1.png").arg(s));
     return icon;
 }
 
