@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "site/OfficialPageParsers.h"
 #include "support/Report.h"
 #include "support/basStandard.h"
 #include "support/clsFileSystemObject.h"
@@ -46,6 +47,7 @@ std::string Usage() {
 int main(int argc, char** argv) {
     StderrReporter reporter;
     SetReporter(&reporter);
+    InstallOfficialPageParsers();
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
         std::string a = argv[i];

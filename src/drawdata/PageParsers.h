@@ -2,6 +2,8 @@
 // What the owner classes need from a page parser: download and parse the official page of
 // one draw. The site client implements these; tests put in fakes.
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "drawdata/DrawRecords.h"
@@ -43,5 +45,16 @@ public:
     virtual bool GetResult(int32_t No, const std::string& Kumi, OwnerWindow owner) = 0;
     virtual ResultRecord GetRecord() const = 0;
 };
+
+// The parsers every new schedule, vote and result source takes. The draw data knows only the
+// interfaces above: whoever builds the program (start-up, the companion, tests) installs the
+// site's parsers here. Without them a source reads stored files and downloads nothing.
+struct PageParserFactory {
+    std::function<std::unique_ptr<SchedulePageParser>()> schedule;
+    std::function<std::unique_ptr<VotePageParser>()> vote;
+    std::function<std::unique_ptr<ResultPageParser>()> result;
+};
+void SetPageParserFactory(PageParserFactory factory);
+const PageParserFactory& GetPageParserFactory();
 
 }  // namespace kujimate

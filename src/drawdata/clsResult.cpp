@@ -1,10 +1,9 @@
 #include "drawdata/clsResult.h"
 
-#include "site/clsHtmlResult.h"
 
 namespace kujimate {
 
-clsResult::clsResult() : clsDrawSource("clsResult", "くじ結果"), parser_(std::make_unique<clsHtmlResult>()) {}
+clsResult::clsResult() : clsDrawSource("clsResult", "くじ結果"), parser_(GetPageParserFactory().result ? GetPageParserFactory().result() : nullptr) {}
 clsResult::~clsResult() = default;
 
 ResultRecord clsResult::Result() const { return Checked("Result") ? record_ : ResultRecord{}; }

@@ -2,14 +2,13 @@
 
 #include <algorithm>
 
-#include "site/clsHtmlSchedule.h"
 #include "support/Report.h"
 #include "support/Text.h"
 #include "support/clsFileSystemObject.h"
 
 namespace kujimate {
 
-clsSchedule::clsSchedule() : clsDrawSource("clsSchedule", "開催情報"), parser_(std::make_unique<clsHtmlSchedule>()) {}
+clsSchedule::clsSchedule() : clsDrawSource("clsSchedule", "開催情報"), parser_(GetPageParserFactory().schedule ? GetPageParserFactory().schedule() : nullptr) {}
 clsSchedule::~clsSchedule() = default;
 
 ScheduleRecord clsSchedule::Schedule() const { return Checked("Schedule") ? record_ : ScheduleRecord{}; }

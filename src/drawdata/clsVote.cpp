@@ -1,10 +1,9 @@
 #include "drawdata/clsVote.h"
 
-#include "site/clsHtmlVote.h"
 
 namespace kujimate {
 
-clsVote::clsVote() : clsDrawSource("clsVote", "投票状況"), parser_(std::make_unique<clsHtmlVote>()) {}
+clsVote::clsVote() : clsDrawSource("clsVote", "投票状況"), parser_(GetPageParserFactory().vote ? GetPageParserFactory().vote() : nullptr) {}
 clsVote::~clsVote() = default;
 
 VoteRecord clsVote::Vote() const { return Checked("Vote") ? record_ : VoteRecord{}; }

@@ -7,11 +7,18 @@
 #include <fstream>
 #include <sstream>
 
+#include "site/OfficialPageParsers.h"
 #include "support/Encoding.h"
 #include "support/Text.h"
 #include "support/clsFileSystemObject.h"
 
 namespace fs = std::filesystem;
+
+namespace {
+// The tests build the program as start-up does: the draw sources download through the
+// operator's page parsers unless a test puts in its own.
+const bool parsersInstalled = (kujimate::InstallOfficialPageParsers(), true);
+}  // namespace
 
 namespace kujimate::test {
 

@@ -16,6 +16,7 @@
 #include "shell/clsShell.h"
 #include "shell/gui/Pictures.h"
 #include "shell/gui/frmLoad.h"
+#include "site/OfficialPageParsers.h"
 #include "shell/gui/frmMain.h"
 #include "site/basBigSettings.h"
 #include "site/gui/frmWinInet.h"
@@ -78,6 +79,7 @@ void SetUpApplication() {
     // Qt's own dialogs and buttons speak the program's language.
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     LoadQtTranslation();
+    InstallOfficialPageParsers();
     QApplication::setApplicationName(QStringLiteral("KUJIMATE"));
     QApplication::setApplicationVersion(QString::fromStdString(GetVersionString()));
     QApplication::setWindowIcon(AppIcon());
