@@ -3,80 +3,34 @@
 // repaint that follows.
 #include <benchmark/benchmark.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 
-#include "BenchLists.h"
+#include "BenchWindow.h"
 #include "check/gui/CheckTab.h"
-#include "shell/gui/Startup.h"
-#include "shell/gui/clsCommonDialog.h"
 #include "shell/gui/frmMain.h"
-#include "singles/clsTFileCSV.h"
-#include "support/Report.h"
-#include "support/clsFileSystemObject.h"
 
 using namespace kujimate;
-namespace fs = std::filesystem;
 
 namespace {
 
-// A program folder with the dictionaries and draw 812's schedule, final vote and result,
-// and a main window holding the million singles of a file.
-class Harness {
-public:
-    Harness() {
-        std::string tmpl = (fs::temp_directory_path() / "kujimate-bench-XXXXXX").string();
-        if (!::mkdtemp(tmpl.data())) std::abort();
-        folder_ = tmpl;
-        clsFileSystemObject::SetProgramFolder(folder_.string());
-        fs::create_directories(folder_ / "SysData");
-        for (const auto& e : fs::directory_iterator(KUJIMATE_SYSDATA_SOURCE))
-            fs::copy_file(e.path(), folder_ / "SysData" / e.path().filename());
-        for (const char* kind : {"Schedule", "Vote", "Result"}) {
-            std::string lower = kind;
-            lower[0] = static_cast<char>(std::tolower(lower[0]));
-            fs::create_directories(folder_ / "SysData" / ("BIG1000_" + std::string(kind)));
-            fs::copy_file(fs::path(KUJIMATE_FIXTURES) / "drawdata" / ("big1000_" + lower + "_812.xml"),
-                          folder_ / "SysData" / ("BIG1000_" + std::string(kind)) / ("big1000_" + lower + "_812.xml"));
-        }
-        w = StartMain();
-        csv_ = (folder_ / "UserData/KUJIMATE/KMATE-812.csv").string();
-        clsTFileCSV().CsvSave(csv_, bench::Million, bench::RandomSingles(bench::Million));
-        clsCommonDialog::SetScript([this](const clsCommonDialog::Request&) { return QString::fromStdString(csv_); });
-        Reload();
-        tab = w->Check();
-        Show(true);
-        if (tab->lblRSingleCount->text() != QStringLiteral("1,000,000")) std::abort();
-    }
-    ~Harness() {
-        clsCommonDialog::SetScript(nullptr);
-        w.reset();
-        std::error_code ec;
-        fs::remove_all(folder_, ec);
-    }
-    // The file's list again, in its own order.
-    void Reload() { w->Action(QStringLiteral("mnuFile_Open"))->trigger(); }
+// The shared window with the Check tab's widgets at hand.
+struct Harness {
+    Harness() : b(bench::SharedWindow()), w(b.w), tab(w->Check()) { Show(true); }
+    void Reload() { b.Reload(); }
     void Show(bool all) {
         w->chkResultAll()->setChecked(all);
         w->SelectTab(2);
         QApplication::processEvents();
     }
-
-    RecordingReporter quiet;
-    std::unique_ptr<frmMain> w;
-    CheckTab* tab = nullptr;
-
-private:
-    fs::path folder_;
-    std::string csv_;
+    bench::BenchWindow& b;
+    std::unique_ptr<frmMain>& w;
+    CheckTab* tab;
 };
 
 Harness& H() {
@@ -144,12 +98,4 @@ BENCHMARK(GradeSortButton)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    SetUpApplication();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::RunGuiBenchmarks(argc, argv); }

@@ -10,6 +10,7 @@
 
 #include "support/NumberText.h"
 #include "support/basStandard.h"
+#include "views/gui/CardPictures.h"
 #include "views/gui/ViewColors.h"
 
 namespace kujimate {
@@ -39,25 +40,6 @@ void Paint(QWidget* w, const QColor& c) {
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, c);
     w->setPalette(pal);
-}
-
-// A page arrow: pointing left or right, blue when it can be used, grey when not.
-QPixmap ArrowPicture(bool next, bool enabled) {
-    const int s = Sx(20);
-    QPixmap pm(s, s);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(enabled ? QColor(40, 100, 200) : QColor(200, 200, 200));
-    p.drawEllipse(QRectF(0.5, 0.5, s - 1.0, s - 1.0));
-    p.setBrush(Qt::white);
-    const double c = s / 2.0, r = s * 0.28;
-    QPolygonF tri;
-    if (next) tri << QPointF(c - r * 0.6, c - r) << QPointF(c + r, c) << QPointF(c - r * 0.6, c + r);
-    else tri << QPointF(c + r * 0.6, c - r) << QPointF(c - r, c) << QPointF(c + r * 0.6, c + r);
-    p.drawPolygon(tri);
-    return pm;
 }
 
 // The cell pictures of hits, void matches, misses and paying grades: a soft tile under the digit.
@@ -138,15 +120,15 @@ void CheckTab::BuildPanels(QWidget* page) {
     cmdSortResult->setGeometry(Scaled(455, 8, 110, 28));
 
     // The enabled looks are the images' own pictures, the disabled ones sit in hidden images.
-    imgRMovePrevious->setPixmap(ArrowPicture(false, true));
-    imgRMoveNext->setPixmap(ArrowPicture(true, true));
+    imgRMovePrevious->setPixmap(PageArrowPicture(0, true));
+    imgRMoveNext->setPixmap(PageArrowPicture(1, true));
     previousEnabled_ = imgRMovePrevious->pixmap();
     nextEnabled_ = imgRMoveNext->pixmap();
     imgMovePreviousDisable_ = NewLabel(picRBase, "imgMovePreviousDisable");
-    imgMovePreviousDisable_->setPixmap(ArrowPicture(false, false));
+    imgMovePreviousDisable_->setPixmap(PageArrowPicture(0, false));
     imgMovePreviousDisable_->hide();
     imgMoveNextDisable_ = NewLabel(picRBase, "imgMoveNextDisable");
-    imgMoveNextDisable_->setPixmap(ArrowPicture(true, false));
+    imgMoveNextDisable_->setPixmap(PageArrowPicture(1, false));
     imgMoveNextDisable_->hide();
     for (QLabel* img : {imgRMovePrevious, imgRMoveNext}) img->installEventFilter(this);
 

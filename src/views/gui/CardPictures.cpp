@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace kujimate {
 
@@ -35,24 +34,21 @@ QPixmap MarkPicture(int code, bool marked) {
 }
 
 QPixmap PageArrowPicture(int direction, bool enabled) {
-    QPixmap pm(24, 20);
+    // A round button with a white triangle: blue when it can be used, grey when not.
+    const int size = 20;
+    QPixmap pm(size, size);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(enabled ? QColor(0, 122, 61) : QColor(190, 190, 190));
-    QPainterPath path;
-    if (direction == 0) {
-        path.moveTo(3, 10);
-        path.lineTo(20, 2);
-        path.lineTo(20, 18);
-    } else {
-        path.moveTo(21, 10);
-        path.lineTo(4, 2);
-        path.lineTo(4, 18);
-    }
-    path.closeSubpath();
-    p.drawPath(path);
+    p.setBrush(enabled ? QColor(40, 100, 200) : QColor(200, 200, 200));
+    p.drawEllipse(QRectF(0.5, 0.5, size - 1.0, size - 1.0));
+    p.setBrush(Qt::white);
+    const double c = size / 2.0, r = size * 0.28;
+    QPolygonF tri;
+    if (direction == 1) tri << QPointF(c - r * 0.6, c - r) << QPointF(c + r, c) << QPointF(c - r * 0.6, c + r);
+    else tri << QPointF(c + r * 0.6, c - r) << QPointF(c - r, c) << QPointF(c + r * 0.6, c + r);
+    p.drawPolygon(tri);
     return pm;
 }
 
