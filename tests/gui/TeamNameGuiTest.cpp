@@ -56,8 +56,8 @@ TEST_F(TeamNameGuiTest, TheUserButtonOffersTheMissingNameAndAddsIt) {
 }
 
 TEST_F(TeamNameGuiTest, TheMakerButtonUpdatesTheOverseasNames) {
-    LocalServer server;
     const std::string names = Utf8ToCp932("Version = 9\r\nRevision = 01\r\nｳﾙﾌﾞｽ = ウルヴァーハンプトン\r\n[End]\r\n");
+    LocalServer server;
     server.server.Get("/download/2021/version.dat", [](const httplib::Request&, httplib::Response& res) {
         res.set_content("TeamName2.dat = 9.01\r\n[VersionEnd]\r\n", "text/plain");
     });

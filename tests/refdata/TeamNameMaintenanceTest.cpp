@@ -96,13 +96,14 @@ class MakerDownloadTest : public ::testing::Test {
 protected:
     TempProgramFolder pf{false};
     RecordingReporter rec;
-    LocalServer server;
     std::string versionList = "TeamName2.dat = 1.01\r\n[VersionEnd]\r\n";
     std::string teamNames = Utf8ToCp932("Version = 1\r\nRevision = 01\r\nｳﾙﾌﾞｽ = ウルヴァーハンプトン\r\n[End]\r\n");
     int versionStatus = 200, namesStatus = 200;
     int stallMs = 0;
     int versionHits = 0, namesHits = 0;
     std::string shipped = Utf8ToCp932("Version = 1\r\nRevision = 00\r\nｱｰｾﾅﾙ = アーセナル\r\n");
+    // Last, so that it stops (and its handlers end) before what they read goes.
+    LocalServer server;
 
     void SetUp() override {
         WriteBytes(pf / "SysData/TeamName2.dat", shipped);
@@ -120,7 +121,10 @@ protected:
         server.Start();
         setenv("KUJIMATE_MAKER_SITE", server.Base().c_str(), 1);
     }
-    void TearDown() override { unsetenv("KUJIMATE_MAKER_SITE"); }
+    void TearDown() override {
+        server.Stop();
+        unsetenv("KUJIMATE_MAKER_SITE");
+    }
     std::string LastMessage() const { return rec.Messages().empty() ? "" : rec.Messages().back().text; }
 };
 
