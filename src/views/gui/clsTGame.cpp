@@ -55,6 +55,7 @@ void clsTGame::Initialize(QWidget* host, bool league) {
         gridV_.RowHeight(2 * m, FloorY(21) - FloorY(15));
     }
     for (int r = 1; r <= GameTable::VoteRows; ++r) gridV_.BackColorRow(r, CellColor(GameTable::VoteBack(r)));
+    gridV_.AccessibleName(QStringLiteral("投票率"));
     gridV_.Refresh();
     bars_.Initialize(voteArea_);
     for (int m = 1; m <= GameCount; ++m) {
