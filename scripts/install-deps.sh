@@ -3,6 +3,7 @@
 set -euo pipefail
 pkgs=(
   build-essential cmake ninja-build ccache pkg-config
+  clang libclang-rt-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libcurl4-openssl-dev libicu-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev

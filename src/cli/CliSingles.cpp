@@ -20,6 +20,7 @@
 #include "cli/Commands.h"
 #include "drawdata/clsXmlResult.h"
 #include "drawdata/clsXmlVote.h"
+#include "singles/FailureText.h"
 #include "singles/basSingles.h"
 #include "singles/clsTClipImport.h"
 #include "singles/clsTFileCSV.h"
@@ -128,6 +129,12 @@ bool LoadXml(const std::string& arg, const char* what, Record& record, Collectin
     if (!xml.XmlLoad(path)) {
         std::string why = rep.Take();
         status = FileFail(arg, std::string("not a ") + what + " file" + (why.empty() ? "" : ": " + why));
+        return false;
+    }
+    // A file of another kind, an empty one or one in another encoding reads cleanly into
+    // an empty record; judging singles by it would print figures that mean nothing.
+    if (xml.GetRecord().DrawNo <= 0) {
+        status = FileFail(arg, std::string("no ") + what + " record");
         return false;
     }
     record = xml.GetRecord();
@@ -353,8 +360,12 @@ int Import(const std::vector<std::string>& argv) {
         }
         if (n == 0) break;
         reader.Feed(std::string_view(buf.data(), static_cast<size_t>(n)));
+        if (reader.Failed()) break;  // stdin may never end
     }
     reader.Finish();
+    if (reader.Failed())
+        return cli::Fail(std::string("stdin: not clipboard text: ") + ErrTypeMismatch.Description + " ( " +
+                         std::to_string(ErrTypeMismatch.Number) + " )");
     Put(SinglesText(reader.Singles));
     return 0;
 }

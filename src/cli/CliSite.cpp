@@ -105,18 +105,21 @@ int Fetch(const std::vector<std::string>& args) {
     schedule.GetSchedule(no, "", DTypeLoadFile, false);
     if (schedule.NoGame()) return Fail("第" + std::to_string(no) + "回 is marked as not held", ExitIncomplete);
 
-    auto finish = [&](clsDrawSource& source, bool ok, const std::string& path) {
+    // stored: a usable file of the draw is there now.
+    auto finish = [&](clsDrawSource& source, bool ok, bool stored, const std::string& path) {
         if (!ok) {
             source.FalseDialog(no);
             return source.Unpublished() ? ExitNotOnPage : ExitIncomplete;
         }
-        if (std::filesystem::exists(path)) std::printf("%s\n", path.c_str());
+        // The writer has said why on stderr.
+        if (source.StoreFailed()) return ExitIncomplete;
+        if (stored) std::printf("%s\n", path.c_str());
         else Fail("the vote figures are not final yet, so they were not stored", 0);
         return 0;
     };
     if (kind == "schedule") {
         const bool ok = schedule.GetSchedule(no, "", DTypeLoadFile | DTypeDownload, false);
-        return finish(schedule, ok, clsXmlSchedule().GetFileName(no, ""));
+        return finish(schedule, ok, schedule.CheckScheduleFile(no, ""), clsXmlSchedule().GetFileName(no, ""));
     }
     if (kind == "vote") {
         if (!schedule.CheckScheduleFile(no, "")) {
@@ -126,12 +129,12 @@ int Fetch(const std::vector<std::string>& args) {
         clsVote vote;
         vote.Initialize(nullptr);
         const bool ok = vote.GetVote(no, "", DTypeLoadFile | DTypeDownload, false);
-        return finish(vote, ok, clsXmlVote().GetFileName(no, ""));
+        return finish(vote, ok, vote.CheckVoteFile(no, ""), clsXmlVote().GetFileName(no, ""));
     }
     clsResult result;
     result.Initialize(nullptr);
     const bool ok = result.GetResult(no, "", DTypeLoadFile | DTypeDownload, false);
-    return finish(result, ok, clsXmlResult().GetFileName(no, ""));
+    return finish(result, ok, result.CheckResultFile(no, ""), clsXmlResult().GetFileName(no, ""));
 }
 
 const Register parseCommand("parse", "parse schedule|vote|result PAGE.html --draw N [--group G]", Parse);

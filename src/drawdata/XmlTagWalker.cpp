@@ -44,6 +44,13 @@ public:
         return true;
     }
 
+    // A file that stops inside an element was cut off.
+    bool End() {
+        if (stack_.size() <= 1) return true;
+        ClassMessage(class_, "XmlLoad", "XMLデータが異常です。");
+        return false;
+    }
+
 private:
     bool InRecord() const { return stack_[0] == "<BIG1000>" && stack_[1] == recordTag_; }
 
@@ -89,7 +96,7 @@ bool WalkXml(std::string_view text, const std::string& recordElement, const std:
             ++i;
         }
     }
-    return start >= text.size() || w.Line(text.substr(start));
+    return (start >= text.size() || w.Line(text.substr(start))) && w.End();
 }
 
 std::string XmlDateText(const Date& d) {

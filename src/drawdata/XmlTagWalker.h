@@ -18,7 +18,8 @@ struct XmlValueError {
 
 // onValue(key, value) is called for every value under <BIG1000><recordElement>; it returns
 // false after filling error when the value cannot be taken. WalkXml reports failures under
-// className / "XmlLoad" and returns false; it returns true when the walk ended cleanly.
+// className / "XmlLoad" and returns false; it returns true when the walk ended cleanly,
+// with every element closed.
 using XmlValueHandler = std::function<bool(const std::string& key, const std::string& value, XmlValueError& error)>;
 bool WalkXml(std::string_view text, const std::string& recordElement, const std::string& className,
              const XmlValueHandler& onValue);

@@ -1,7 +1,6 @@
 #include "drawdata/clsDrawSource.h"
 
 #include "support/Report.h"
-#include "support/clsFileSystemObject.h"
 
 namespace kujimate {
 
@@ -10,8 +9,6 @@ bool clsDrawSource::Checked(const char* op) const {
     ClassMessage(class_, op, "Initialize Err");
     return false;
 }
-
-bool clsDrawSource::FileExists(const std::string& path) { return clsFileSystemObject().FileExists(path); }
 
 bool clsDrawSource::ConfirmDownload(bool blnDQuestion) {
     if (!blnDQuestion) return true;

@@ -2,6 +2,9 @@
 
 
 namespace kujimate {
+namespace {
+bool Usable(const ResultRecord& r) { return IsResultComplete(r); }
+}  // namespace
 
 clsResult::clsResult() : clsDrawSource("clsResult", "くじ結果"), parser_(GetPageParserFactory().result ? GetPageParserFactory().result() : nullptr) {}
 clsResult::~clsResult() = default;
@@ -15,14 +18,14 @@ bool clsResult::GetResult(int32_t No, const std::string& Kumi, long DType, bool 
         [&](ResultRecord& r) {
             if (!parser_->GetResult(No, Kumi, owner_)) return;
             r = parser_->GetRecord();
-            SaveDownloaded(xml_, r, IsResultComplete(r));
+            SaveDownloaded(xml_, r, IsResultComplete(r), Usable);
         },
-        [](const ResultRecord&) {});
+        Usable);
     return IsResultComplete(record_);
 }
 
 bool clsResult::CheckResultFile(int32_t No, const std::string& Kumi) const {
-    return FileExists(xml_.GetFileName(No, Kumi));
+    return StoredUsable<clsXmlResult>(xml_.GetFileName(No, Kumi), Usable);
 }
 
 }  // namespace kujimate

@@ -7,6 +7,10 @@
 #include "support/clsFileSystemObject.h"
 
 namespace kujimate {
+namespace {
+// A not-held mark is the user's own file, usable though it holds no schedule.
+bool Usable(const ScheduleRecord& r) { return r.HoldState == 1 || IsScheduleComplete(r); }
+}  // namespace
 
 clsSchedule::clsSchedule() : clsDrawSource("clsSchedule", "開催情報"), parser_(GetPageParserFactory().schedule ? GetPageParserFactory().schedule() : nullptr) {}
 clsSchedule::~clsSchedule() = default;
@@ -21,14 +25,17 @@ bool clsSchedule::GetSchedule(int32_t No, const std::string& Kumi, long DType, b
         [&](ScheduleRecord& r) {
             if (!parser_->GetSchedule(No, Kumi, owner_)) return;
             r = parser_->GetRecord();
-            SaveDownloaded(xml_, r, IsScheduleComplete(r));
+            SaveDownloaded(xml_, r, IsScheduleComplete(r), Usable);
         },
-        [&](const ScheduleRecord& r) { noGame_ = r.HoldState == 1; });
+        [&](const ScheduleRecord& r) {
+            noGame_ = r.HoldState == 1;
+            return Usable(r);
+        });
     return IsScheduleComplete(record_);
 }
 
 bool clsSchedule::CheckScheduleFile(int32_t No, const std::string& Kumi) const {
-    return FileExists(xml_.GetFileName(No, Kumi));
+    return StoredUsable<clsXmlSchedule>(xml_.GetFileName(No, Kumi), Usable);
 }
 
 long clsSchedule::GetScheduleNo(std::vector<int32_t>& lngListNo) const {
@@ -50,7 +57,7 @@ long clsSchedule::GetScheduleNo(std::vector<int32_t>& lngListNo) const {
 }
 
 bool clsSchedule::XmlSave_NoGame(int32_t No, const std::string& Kumi) {
-    if (CheckScheduleFile(No, Kumi)) return false;
+    if (CheckScheduleFile(No, Kumi)) return false;  // a damaged file may be marked over
     if (!AppQuestion("第 " + std::to_string(No) + " 回を未開催に設定しますか？")) return false;
     return xml_.XmlSave_NoGame(No, Kumi);
 }

@@ -2,6 +2,9 @@
 
 
 namespace kujimate {
+namespace {
+bool Usable(const VoteRecord& r) { return IsVoteComplete(r); }
+}  // namespace
 
 clsVote::clsVote() : clsDrawSource("clsVote", "投票状況"), parser_(GetPageParserFactory().vote ? GetPageParserFactory().vote() : nullptr) {}
 clsVote::~clsVote() = default;
@@ -17,12 +20,14 @@ bool clsVote::GetVote(int32_t No, const std::string& Kumi, long DType, bool blnD
             if (!parser_->GetVote(No, Kumi, owner_, final)) return;
             r = parser_->GetRecord();
             // Figures taken during the sale are used but never stored.
-            if (final) SaveDownloaded(xml_, r, IsVoteComplete(r));
+            if (final) SaveDownloaded(xml_, r, IsVoteComplete(r), Usable);
         },
-        [](const VoteRecord&) {});
+        Usable);
     return IsVoteComplete(record_);
 }
 
-bool clsVote::CheckVoteFile(int32_t No, const std::string& Kumi) const { return FileExists(xml_.GetFileName(No, Kumi)); }
+bool clsVote::CheckVoteFile(int32_t No, const std::string& Kumi) const {
+    return StoredUsable<clsXmlVote>(xml_.GetFileName(No, Kumi), Usable);
+}
 
 }  // namespace kujimate

@@ -1,5 +1,6 @@
 #include "singles/clsTClipImport.h"
 
+#include "singles/FailureText.h"
 #include "singles/clsTNumber.h"
 #include "support/Report.h"
 
@@ -19,6 +20,7 @@ int32_t DigitsToSingle(std::string_view digits) {
 }
 
 void clsTClipImport::Reader::Char(char c) {
+    if (++lineBytes_ > MaxLineBytes) failed_ = true;
     if (c == ' ') return;
     if (c == ':' && !colon_) {
         colon_ = true;
@@ -35,10 +37,12 @@ void clsTClipImport::Reader::EndLine() {
     colon_ = false;
     valid_ = true;
     count_ = 0;
+    lineBytes_ = 0;
 }
 
 void clsTClipImport::Reader::Feed(std::string_view piece) {
     for (char c : piece) {
+        if (failed_) return;
         if (pendingCr_) {
             pendingCr_ = false;
             if (c == '\n') {
@@ -53,9 +57,10 @@ void clsTClipImport::Reader::Feed(std::string_view piece) {
 }
 
 void clsTClipImport::Reader::Finish() {
+    if (failed_) return;
     if (pendingCr_) Char('\r');
     pendingCr_ = false;
-    EndLine();
+    if (!failed_) EndLine();
 }
 
 std::vector<int32_t> clsTClipImport::ClipImport(int index, std::string_view text) const {
@@ -64,6 +69,10 @@ std::vector<int32_t> clsTClipImport::ClipImport(int index, std::string_view text
     Reader r;
     r.Feed(text);
     r.Finish();
+    if (r.Failed()) {
+        ClassFailure("clsTClipImport", "ClipImport", ErrTypeMismatch.Description, ErrTypeMismatch.Number);
+        return {};
+    }
     return std::move(r.Singles);
 }
 

@@ -13,21 +13,28 @@ public:
     static constexpr int RowLayout = 0;  // 買い目（１口が行）
 
     // The menu entry: acts only for the row layout; the singles the text holds, in order.
+    // Text with an overlong line is reported and gives none.
     std::vector<int32_t> ClipImport(int index, std::string_view text) const;
 
     // Text in pieces of any size, cut into lines at CR LF only. A line: ASCII spaces
     // removed, anything up to the first colon dropped, then exactly eleven characters 0, 1
-    // or 2. Nothing of a line is kept beyond its first eleven digits.
+    // or 2. Nothing of a line is kept beyond its first eleven digits. A line of more than
+    // MaxLineBytes is malformed input: the reader fails there and takes nothing more.
     class Reader {
     public:
+        static constexpr size_t MaxLineBytes = size_t{1} << 20;
+
         void Feed(std::string_view piece);
         void Finish();
+        bool Failed() const { return failed_; }
         std::vector<int32_t> Singles;
 
     private:
         void Char(char c);
         void EndLine();
 
+        bool failed_ = false;
+        size_t lineBytes_ = 0;
         bool pendingCr_ = false;
         bool colon_ = false;
         bool valid_ = true;

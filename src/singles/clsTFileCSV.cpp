@@ -27,12 +27,16 @@ void FileFailure(const char* operation, int err, const std::string& path) {
 }
 
 // Cuts a byte stream into lines at CR LF, and at a lone CR or LF too, handing each piece
-// of a line on as it arrives, so a line of any length is never held.
+// of a line on as it arrives, so a line of any length is never held. A line above
+// MaxLineBytes is malformed: the splitter stops there, so an endless line ends the read.
 class LineSplitter {
 public:
+    static constexpr size_t MaxLineBytes = size_t{1} << 20;
+
     // part(ptr, len, whole): whole when the piece is the complete line.
     template <typename Part, typename End>
     void Feed(const char* p, size_t n, Part part, End end) {
+        if (tooLong_) return;
         size_t i = 0;
         if (n > 0 && afterCr_) {
             if (p[0] == '\n') i = 1;
@@ -42,12 +46,18 @@ public:
             size_t j = i;
             while (j < n && p[j] != '\r' && p[j] != '\n') ++j;
             if (j > i) {
+                lineBytes_ += j - i;
+                if (lineBytes_ > MaxLineBytes) {
+                    tooLong_ = true;
+                    return;
+                }
                 part(p + i, j - i, j < n && !inLine_);
                 inLine_ = true;
             }
             if (j == n) break;
             end();
             inLine_ = false;
+            lineBytes_ = 0;
             if (p[j] == '\r') {
                 if (j + 1 < n) {
                     if (p[j + 1] == '\n') ++j;
@@ -60,12 +70,16 @@ public:
     }
     template <typename End>
     void Finish(End end) {
-        if (inLine_) end();
+        if (inLine_ && !tooLong_) end();
         inLine_ = false;
     }
+    bool TooLong() const { return tooLong_; }
+
 private:
     bool afterCr_ = false;
     bool inLine_ = false;
+    bool tooLong_ = false;
+    size_t lineBytes_ = 0;
 };
 
 // One field of a line, classified as it streams by: not a number, a number equal to 0, 1 or
@@ -317,10 +331,14 @@ bool clsTFileCSV::CsvLoad_Sub(const std::string& path, int32_t& count, std::vect
         auto end = [&] { ++lines; };
         int err = ReadChunks(full, buffer, [&](const char* p, size_t n) {
             split.Feed(p, n, [](const char*, size_t, bool) {}, end);
-            return true;
+            return !split.TooLong();
         });
         if (err) {
             FileFailure(Op, err, full);
+            return false;
+        }
+        if (split.TooLong()) {
+            ClassFailure(ClassName, Op, ErrTypeMismatch.Description, ErrTypeMismatch.Number);
             return false;
         }
         split.Finish(end);
@@ -367,6 +385,7 @@ bool clsTFileCSV::CsvLoad_Sub(const std::string& path, int32_t& count, std::vect
         };
         int err = ReadChunks(full, buffer, [&](const char* p, size_t n) {
             split.Feed(p, n, part, end);
+            failed = failed || split.TooLong();
             return !failed;
         });
         if (!err && !failed) split.Finish(end);

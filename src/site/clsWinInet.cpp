@@ -3,6 +3,7 @@
 #include <curl/curl.h>
 
 #include <chrono>
+#include <deque>
 #include <exception>
 #include <mutex>
 
@@ -31,23 +32,59 @@ struct Transfer {
     bool opened = false;
     bool tooBig = false;
     long receiveTimeoutMs = 0;
-    SteadyClock::time_point lastReceived = SteadyClock::now();
+    long lowSpeedBytesPerSecond = 0;
+    long lowSpeedWindowMs = 0;
+    SteadyClock::time_point started = SteadyClock::now();
+    SteadyClock::time_point lastReceived = started;
+    // Arrivals inside the last low-speed window (header bytes count), and their sum.
+    std::deque<std::pair<SteadyClock::time_point, size_t>> recent;
+    size_t recentBytes = 0;
+
+    void Received(size_t n) {
+        lastReceived = SteadyClock::now();
+        if (lowSpeedWindowMs <= 0) return;
+        recentBytes += n;
+        // Arrivals close together share one entry, so a flood of tiny reads stays small.
+        const auto slot = std::chrono::milliseconds(lowSpeedWindowMs / 100 + 1);
+        if (!recent.empty() && lastReceived - recent.back().first < slot) recent.back().second += n;
+        else recent.emplace_back(lastReceived, n);
+    }
+
+    // A drip of bytes keeps the receive timeout from ever firing; the average over the
+    // window does not let it go on.
+    bool TooSlow(SteadyClock::time_point now) {
+        if (lowSpeedWindowMs <= 0 || lowSpeedBytesPerSecond <= 0) return false;
+        const auto window = std::chrono::milliseconds(lowSpeedWindowMs);
+        if (now - started < window) return false;
+        while (!recent.empty() && now - recent.front().first >= window) {
+            recentBytes -= recent.front().second;
+            recent.pop_front();
+        }
+        return static_cast<double>(recentBytes) <
+               static_cast<double>(lowSpeedBytesPerSecond) * static_cast<double>(lowSpeedWindowMs) / 1000.0;
+    }
 };
 
 // The receive timeout counts from the last bytes that came, as a wait for one read does.
 int OnProgress(void* user, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
     auto* t = static_cast<Transfer*>(user);
-    if (t->receiveTimeoutMs <= 0) return 0;
-    const auto idle = std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - t->lastReceived);
-    return idle.count() > t->receiveTimeoutMs ? 1 : 0;
+    const auto now = SteadyClock::now();
+    if (t->receiveTimeoutMs > 0 &&
+        std::chrono::duration_cast<std::chrono::milliseconds>(now - t->lastReceived).count() > t->receiveTimeoutMs)
+        return 1;
+    try {
+        return t->TooSlow(now) ? 1 : 0;
+    } catch (...) {
+        return 1;
+    }
 }
 
 // Callbacks run inside the C library: nothing may be thrown through it. A short count
 // aborts the transfer.
 size_t OnHeader(char*, size_t size, size_t n, void* user) {
     auto* t = static_cast<Transfer*>(user);
-    t->lastReceived = SteadyClock::now();
     try {
+        t->Received(size * n);
         if (!t->opened) {
             t->opened = true;
             if (t->log) t->log->AddLine(" 受信中 ");
@@ -60,13 +97,13 @@ size_t OnHeader(char*, size_t size, size_t n, void* user) {
 
 size_t OnBody(char* data, size_t size, size_t n, void* user) {
     auto* t = static_cast<Transfer*>(user);
-    t->lastReceived = SteadyClock::now();
     const size_t len = size * n;
     if (t->body.size() + len > clsWinInet::MaxBodyBytes) {
         t->tooBig = true;
         return 0;
     }
     try {
+        t->Received(len);
         const size_t before = t->body.size() / ReadPiece;
         t->body.append(data, len);
         if (t->log)
@@ -139,6 +176,9 @@ long clsWinInet::GetHttpData(const std::string& strUrl, std::string& bytRecvData
             if (!strProxy.empty()) curl_easy_setopt(h, CURLOPT_PROXY, strProxy.c_str());
             if (connectTimeoutMs_ > 0) curl_easy_setopt(h, CURLOPT_CONNECTTIMEOUT_MS, connectTimeoutMs_);
             t.receiveTimeoutMs = receiveTimeoutMs_;
+            t.lowSpeedBytesPerSecond = lowSpeedBytesPerSecond_;
+            t.lowSpeedWindowMs = lowSpeedWindowMs_;
+            if (transferTimeoutMs_ > 0) curl_easy_setopt(h, CURLOPT_TIMEOUT_MS, transferTimeoutMs_);
             curl_easy_setopt(h, CURLOPT_XFERINFOFUNCTION, OnProgress);
             curl_easy_setopt(h, CURLOPT_XFERINFODATA, &t);
             curl_easy_setopt(h, CURLOPT_NOPROGRESS, 0L);
@@ -163,15 +203,21 @@ long clsWinInet::GetHttpData(const std::string& strUrl, std::string& bytRecvData
             curl_easy_setopt(h, CURLOPT_HEADERDATA, &t);
             curl_easy_setopt(h, CURLOPT_WRITEFUNCTION, OnBody);
             curl_easy_setopt(h, CURLOPT_WRITEDATA, &t);
+            t.started = t.lastReceived = SteadyClock::now();
             const CURLcode rc = ReservedInvalidHost(strUrl) ? CURLE_COULDNT_RESOLVE_HOST : curl_easy_perform(h);
+            // The status of the last response, after every redirect; an error page is no page.
+            long status = 0;
+            if (rc == CURLE_OK) curl_easy_getinfo(h, CURLINFO_RESPONSE_CODE, &status);
+            const bool statusOk = status >= 200 && status <= 299;
             if (t.opened && t.log) {
                 // The last partial piece, then the read that found the end.
                 if (t.body.size() % ReadPiece != 0) log.AppendToLastLine(".");
                 log.AppendToLastLine(".");
+                if (rc == CURLE_OK && !statusOk) log.AddLine(" [HTTPステータス " + std::to_string(status) + "]");
                 log.AddLine(" [コネクション終了]");
             }
             // A body cut short by a timeout, a broken connection or the size cap is no page.
-            if (rc == CURLE_OK && !t.tooBig) bytRecvData = std::move(t.body);
+            if (rc == CURLE_OK && statusOk && !t.tooBig) bytRecvData = std::move(t.body);
         }
     } catch (const std::exception&) {
         bytRecvData.clear();

@@ -71,6 +71,21 @@ public:
     bool Question(const std::string& text, const std::string& caption) override;
 };
 
+// Holds back every message while it lives and answers No: for a look at a file whose
+// faults are reported when it is really read.
+class QuietReports : public Reporter {
+public:
+    QuietReports() : previous_(&Report()) { SetReporter(this); }
+    ~QuietReports() override { SetReporter(previous_); }
+    QuietReports(const QuietReports&) = delete;
+    QuietReports& operator=(const QuietReports&) = delete;
+    void Message(const std::string&, MsgIcon, const std::string&) override {}
+    bool Question(const std::string&, const std::string&) override { return false; }
+
+private:
+    Reporter* previous_;
+};
+
 // Records everything for tests and answers questions from a script.
 class RecordingReporter : public Reporter {
 public:

@@ -1,10 +1,12 @@
 #include "support/clsAtomicFileWriter.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace kujimate {
 namespace {
@@ -16,6 +18,32 @@ std::string FolderOf(const std::string& path) {
     size_t p = path.find_last_of('/');
     if (p == std::string::npos) return ".";
     return p == 0 ? "/" : path.substr(0, p);
+}
+constexpr const char* TempInfix = ".tmp.";
+constexpr size_t TempUnique = 6;  // the characters mkstemp puts in place of XXXXXX
+
+bool IsAlnum(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// A save that was killed leaves its temporary file behind, up to a full copy of the target.
+// The next save of the same target clears them: only regular files named exactly
+// TARGET.tmp. and six letters or digits, in the target's folder.
+void RemoveLeftoverTemporaries(const std::string& fullPath) {
+    const std::string folder = FolderOf(fullPath);
+    const size_t slash = fullPath.find_last_of('/');
+    const std::string prefix = (slash == std::string::npos ? fullPath : fullPath.substr(slash + 1)) + TempInfix;
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    while (const dirent* e = ::readdir(dir)) {
+        const size_t len = std::strlen(e->d_name);
+        if (len != prefix.size() + TempUnique || std::strncmp(e->d_name, prefix.c_str(), prefix.size()) != 0) continue;
+        bool unique = true;
+        for (size_t i = prefix.size(); i < len; ++i) unique = unique && IsAlnum(e->d_name[i]);
+        if (!unique) continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode)) continue;
+        ::unlinkat(::dirfd(dir), e->d_name, 0);
+    }
+    ::closedir(dir);
 }
 }  // namespace
 
@@ -51,7 +79,8 @@ int clsAtomicFileWriter::Open(const std::string& fullPath) {
         ::umask(mask);
         mode_ = 0666 & ~mask;
     }
-    std::string tmp = fullPath + ".tmp.XXXXXX";
+    RemoveLeftoverTemporaries(fullPath);
+    std::string tmp = fullPath + TempInfix + "XXXXXX";
     int fd = ::mkstemp(tmp.data());
     if (fd < 0) return errno;
     fd_ = fd;

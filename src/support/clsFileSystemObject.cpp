@@ -71,6 +71,13 @@ const std::string& clsFileSystemObject::ProgramFolder() {
 
 void clsFileSystemObject::SetProgramFolder(const std::string& folder) {
     g_programFolder = ToNative(folder);
+    // A relative folder is taken once, against the working directory; left relative, every
+    // path built on it would look relative and be resolved a second time.
+    if (!g_programFolder.empty() && g_programFolder[0] != PathSep) {
+        std::error_code ec;
+        const fs::path abs = fs::absolute(g_programFolder, ec);
+        if (!ec) g_programFolder = abs.lexically_normal().string();
+    }
     while (g_programFolder.size() > 1 && g_programFolder.back() == PathSep) g_programFolder.pop_back();
 }
 

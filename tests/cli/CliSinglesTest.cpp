@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "analysis/clsTMoney.h"
 #include "analysis/clsTSingleSort.h"
 #include "common/TestSupport.h"
 #include "drawdata/clsXmlResult.h"
 #include "drawdata/clsXmlVote.h"
 #include "singles/clsTFileCSV.h"
+#include "support/Encoding.h"
 
 using namespace kujimate;
 using namespace kujimate::test;
@@ -172,6 +175,54 @@ TEST_F(CliSingles, DedupeExportAndImport) {
     r = Run("import", "07:10210210210\r\n1021 0210 210\r\nNo.3:10210210213\r\n22222222222\n00000000000\r\n12");
     ASSERT_EQ(r.status, 0);
     EXPECT_EQ(r.out, Line(R) + Line(R));
+}
+
+// A draw file that reads cleanly but holds no record of the kind asked for is refused,
+// rather than judged as if every match had no result.
+TEST_F(CliSingles, ADrawFileOfTheWrongKindIsRefused) {
+    const std::string csv = Singles("a.csv", {R, 0});
+    const std::string voteFile = VoteFile();
+    const std::string resultFile = ResultFile();
+    WriteBytes(folder / "empty.xml", "");
+    WriteBytes(folder / "utf8.xml", Cp932ToUtf8(ReadBytes(folder / "vote.xml")));
+    WriteBytes(folder / "nodraw.xml", "<BIG1000>\r\n<結果>\r\n</結果>\r\n</BIG1000>\r\n");
+    const std::string whole = ReadBytes(folder / "result.xml");
+    WriteBytes(folder / "cut.xml", whole.substr(0, whole.size() / 2));
+    auto q = [&](const char* name) { return ShellQuote(File(name)); };
+    struct Case {
+        std::string args, err;
+    } cases[] = {
+        {"check --result " + voteFile + " " + csv, File("vote.xml") + ": no result record"},
+        {"check --result " + q("nodraw.xml") + " " + csv, File("nodraw.xml") + ": no result record"},
+        {"sort --key grade --result " + q("empty.xml") + " " + csv, File("empty.xml") + ": no result record"},
+        {"sort --key grade --result " + q("cut.xml") + " " + csv, File("cut.xml") + ": not a result file"},
+        {"estimate --vote " + q("empty.xml") + " " + csv, File("empty.xml") + ": no vote record"},
+        {"estimate --vote " + resultFile + " " + csv, File("result.xml") + ": no vote record"},
+        {"estimate --vote " + q("utf8.xml") + " " + csv, File("utf8.xml") + ": no vote record"},
+        {"sort --key money1 --vote " + resultFile + " " + csv, File("result.xml") + ": no vote record"},
+    };
+    for (const auto& c : cases) {
+        auto r = Run(c.args);
+        EXPECT_EQ(r.status, 2) << c.args;
+        EXPECT_EQ(r.out, "") << c.args;
+        EXPECT_EQ(r.err.rfind("kujimate-cli: " + c.err, 0), 0u) << r.err;
+    }
+    EXPECT_EQ(Run("check --result " + resultFile + " " + csv).status, 0);
+    EXPECT_EQ(Run("estimate --vote " + voteFile + " " + csv).status, 0);
+}
+
+// Input that never ends ends the command at the first line above 1 MiB.
+TEST_F(CliSingles, EndlessInputFailsAtTheOverlongLine) {
+    const auto start = std::chrono::steady_clock::now();
+    auto dedupe = Run("dedupe /dev/zero");
+    EXPECT_EQ(dedupe.status, 2);
+    EXPECT_EQ(dedupe.out, "");
+    EXPECT_EQ(dedupe.err, "kujimate-cli: /dev/zero: not a singles file: 型が一致しません。 ( 13 )\n");
+    auto import = RunCommand("{ " + Exe() + " import </dev/zero; }");
+    EXPECT_EQ(import.status, 2);
+    EXPECT_EQ(import.out, "");
+    EXPECT_EQ(import.err, "kujimate-cli: stdin: not clipboard text: 型が一致しません。 ( 13 )\n");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
 TEST_F(CliSingles, BadFilesFailWithOneLineAndNoOutput) {

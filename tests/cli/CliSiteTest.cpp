@@ -133,4 +133,70 @@ TEST_F(CliSiteTest, FetchStoresWhatTheWindowWouldAndSaysWhyNot) {
     EXPECT_EQ(Cli("fetch schedule 1521").status, 0);
 }
 
+// What a user at a shell meets: a program folder named relative to the working directory,
+// a stored schedule that is empty, a temporary left by a killed save, a site answering
+// with error pages, and a folder the files cannot be written to.
+TEST_F(CliSiteTest, FetchWithARelativeFolderDamagedFilesAndErrorPages) {
+    const demo::DemoSite demo(Date::FromYmdHns(2025, 3, 12, 12, 0, 0));
+    LocalServer site;
+    demo.Mount(site.server);
+    site.server.Get("/error500", [](const httplib::Request&, httplib::Response& res) {
+        res.status = 500;
+        res.set_content("<html><body>システムエラー</body></html>", "text/html");
+    });
+    site.server.Get("/notfound", [&demo](const httplib::Request&, httplib::Response& res) {
+        res.status = 404;
+        res.set_content(demo.ResultPage(1521), "text/html");
+    });
+    site.Start();
+    const fs::path pf = folder / "pf";
+    fs::create_directories(pf / "SysData");
+    for (const auto& e : fs::directory_iterator(folder / "SysData")) fs::copy(e.path(), pf / "SysData" / e.path().filename());
+    auto settings = [&](const std::string& resultUrl) {
+        WriteSjisLines(pf / "SysData/bigSettings.ini",
+                       {"Version = 1",
+                        "bigOfficialScheduleUrl = " + site.Base() + demo::SchedulePath + "?popupDispDiv=0&holdCntId=",
+                        "bigOfficialResultUrl = " + resultUrl, "totoOfficialVoteUrl = " + site.Base() + demo::VotePath + "?holdCntId="});
+    };
+    settings(site.Base() + demo::ResultPath + "?holdCntId=");
+    auto fetch = [&](const std::string& args) {
+        return RunCommand("cd " + ShellQuote(folder.Path().string()) + " && " + ShellQuote(KUJIMATE_CLI_EXE) +
+                          " --program-folder pf fetch " + args);
+    };
+    const fs::path schedule = pf / "SysData/BIG1000_Schedule/big1000_schedule_1521.xml";
+    WriteBytes(schedule, "");
+    WriteBytes(schedule.string() + ".tmp.Xy12Z9", std::string(4096, 'x'));
+
+    auto r = fetch("schedule 1521");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, schedule.string() + "\n");
+    EXPECT_NE(ReadBytes(schedule).find(Utf8ToCp932("<開催回>1521</開催回>")), std::string::npos);
+    EXPECT_EQ(std::distance(fs::directory_iterator(schedule.parent_path()), fs::directory_iterator()), 1);
+    r = fetch("vote 1521");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(fs::exists(pf / "SysData/BIG1000_Vote/big1000_vote_1521.xml"));
+
+    // Error statuses are download failures, whatever the page says.
+    for (const char* path : {"/error500?x=", "/notfound?x="}) {
+        settings(site.Url(path));
+        r = fetch("result 1521");
+        EXPECT_EQ(r.status, 1) << path;
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("インターネットよりダウンロードに失敗しました。"), std::string::npos) << r.err;
+        EXPECT_FALSE(fs::exists(pf / "SysData/BIG1000_Result")) << path;
+    }
+
+    // A store that fails is a failure, with the store's own message.
+    settings(site.Base() + demo::ResultPath + "?holdCntId=");
+    fs::create_directories(pf / "SysData/BIG1000_Result");
+    fs::permissions(pf / "SysData/BIG1000_Result", fs::perms::owner_read | fs::perms::owner_exec);
+    r = fetch("result 1521");
+    fs::permissions(pf / "SysData/BIG1000_Result", fs::perms::owner_all);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("ファイルの保存に失敗しました。"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("not final"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(folder / "pf/pf"));
+}
+
 }  // namespace

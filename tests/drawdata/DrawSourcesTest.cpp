@@ -6,6 +6,7 @@
 #include "drawdata/clsResult.h"
 #include "drawdata/clsSchedule.h"
 #include "drawdata/clsVote.h"
+#include "support/Encoding.h"
 
 using namespace kujimate;
 using namespace kujimate::test;
@@ -211,6 +212,76 @@ TEST_F(DrawSourcesTest, ACompleteDownloadIsStoredOnceAndNeverOverwritten) {
     ASSERT_TRUE(file.XmlLoad(file.GetFileName(45, "")));
     EXPECT_EQ(file.GetRecord().Games[1].Home, "鹿島");
     EXPECT_TRUE(rec.Messages().empty());
+}
+
+// A stored file that yields no complete record is no file for the download: it runs and
+// replaces the file. Its load error is shown by the load of the draw only.
+TEST_F(DrawSourcesTest, ADamagedStoredFileIsReplacedByTheDownload) {
+    clsXmlSchedule good;
+    good.SetRecord(CompleteSchedule(45));
+    const std::string whole = Utf8ToCp932(good.GetXmlString());
+    struct Damage {
+        const char* name;
+        std::string bytes;
+        size_t messages;
+    };
+    const Damage damages[] = {
+        {"empty", "", 0},
+        {"cut off", whole.substr(0, whole.size() / 2), 1},
+        {"garbage", std::string("\x89PNG\r\n\x1a\n\0\xff<x>\x01</y>", 19), 1},
+        {"incomplete", "<BIG1000>\r\n<開催>\r\n<開催回>45</開催回>\r\n</開催>\r\n</BIG1000>\r\n", 0},
+    };
+    for (const Damage& d : damages) {
+        SCOPED_TRACE(d.name);
+        rec.Clear();
+        const fs::path path = good.GetFileName(45, "");
+        WriteBytes(path, d.bytes);
+        clsSchedule s;
+        s.Initialize(nullptr);
+        auto* fake = new FakeSchedule;
+        fake->record = CompleteSchedule(45);
+        s.SetParser(std::unique_ptr<SchedulePageParser>(fake));
+        EXPECT_FALSE(s.CheckScheduleFile(45, ""));
+        EXPECT_TRUE(rec.Messages().empty());
+
+        // Loading alone holds what the file gave and downloads nothing.
+        s.GetSchedule(45, "", 1, false);
+        EXPECT_EQ(fake->fetches, 0);
+        EXPECT_EQ(rec.Messages().size(), d.messages);
+
+        rec.Clear();
+        EXPECT_TRUE(s.GetSchedule(45, "", 3, false));
+        EXPECT_EQ(fake->fetches, 1);
+        EXPECT_TRUE(rec.Messages().empty());
+        EXPECT_EQ(ReadBytes(path), whole);
+        EXPECT_TRUE(s.CheckScheduleFile(45, ""));
+        for (const auto& e : fs::directory_iterator(path.parent_path()))
+            EXPECT_EQ(e.path().filename(), path.filename());  // no temporary left
+        fs::remove(path);
+    }
+}
+
+TEST_F(DrawSourcesTest, AStoreThatCannotBeWrittenIsReported) {
+    const fs::path folderOfFiles = folder / "SysData/BIG1000_Result";
+    fs::create_directories(folderOfFiles);
+    fs::permissions(folderOfFiles, fs::perms::owner_read | fs::perms::owner_exec);
+    clsResult r;
+    r.Initialize(nullptr);
+    auto* fake = new FakeResult;
+    for (int n = 1; n <= GameCount; ++n) fake->record.Games[n].Home = fake->record.Games[n].Away = "x";
+    fake->record.DrawNo = 812;
+    fake->record.Cancelled = true;
+    r.SetParser(std::unique_ptr<ResultPageParser>(fake));
+    EXPECT_TRUE(r.GetResult(812, "", 3, false));  // the record is complete all the same
+    EXPECT_TRUE(r.StoreFailed());
+    EXPECT_FALSE(r.CheckResultFile(812, ""));
+    ASSERT_FALSE(rec.Messages().empty());
+    EXPECT_NE(rec.Messages().back().text.find("ファイルの保存に失敗しました。"), std::string::npos);
+    EXPECT_EQ(rec.Messages().back().caption, "KUJIMATE / clsXmlResult / XmlSave");
+    fs::permissions(folderOfFiles, fs::perms::owner_all);
+    EXPECT_TRUE(r.GetResult(812, "", 3, false));
+    EXPECT_FALSE(r.StoreFailed());
+    EXPECT_TRUE(r.CheckResultFile(812, ""));
 }
 
 TEST_F(DrawSourcesTest, VoteFiguresAreStoredOnlyWhenFinal) {

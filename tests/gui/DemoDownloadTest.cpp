@@ -15,6 +15,7 @@
 #include "shell/gui/frmMain.h"
 #include "site/basBigSettings.h"
 #include "support/Clock.h"
+#include "support/Encoding.h"
 
 using namespace kujimate;
 using namespace kujimate::test;
@@ -78,4 +79,23 @@ TEST_F(DemoDownloadTest, AnUnknownDrawIsReportedAsNotPublished) {
     QTest::mouseClick(w->cmdOfficialDownload(1), Qt::LeftButton);
     ASSERT_EQ(rec.Messages().size(), 1u);
     EXPECT_EQ(rec.Messages()[0].text, "開催情報を先にダウンロードして下さい。");
+}
+
+// A damaged stored file shows its fault when the draw is loaded, and leaves the button free
+// to download a good one over it.
+TEST_F(DemoDownloadTest, ADamagedFileIsShownOnceAndReplacedByTheDownload) {
+    const fs::path file = folder / "SysData/BIG1000_Schedule/big1000_schedule_1522.xml";
+    WriteBytes(file, Utf8ToCp932("<BIG1000>\r\n<開催>\r\n<開催回>1522</開催回>\r\n<指定試合>\r\n<番号>1"));
+    w->chkDownload()->setChecked(false);
+    w->txtScheduleNo()->setText("1522");
+    auto m = rec.Messages();
+    ASSERT_EQ(m.size(), 1u);
+    EXPECT_EQ(m[0].text, "XMLデータが異常です。");
+    EXPECT_EQ(m[0].caption, "KUJIMATE / clsXmlSchedule / XmlLoad");
+    ASSERT_TRUE(w->cmdOfficialDownload(0)->isEnabled());
+    QTest::mouseClick(w->cmdOfficialDownload(0), Qt::LeftButton);
+    EXPECT_EQ(rec.Messages().size(), 1u);
+    EXPECT_FALSE(w->cmdOfficialDownload(0)->isEnabled());
+    EXPECT_TRUE(w->picKaisai()->isVisible());
+    EXPECT_NE(ReadBytes(file).find(Utf8ToCp932("</BIG1000>")), std::string::npos);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <filesystem>
 #include <random>
 
@@ -104,9 +105,10 @@ TEST_F(FileCsvTest, LoneLineEndsLongLinesAndJunkStayBounded) {
     // LF alone and CR alone end lines too.
     ASSERT_TRUE(Load(L34066 + "\n" + L34066 + "\r" + L34066, list));
     EXPECT_EQ(list.size(), 3u);
-    // A field of megabytes is still read as the number it is, without holding the line.
-    ASSERT_TRUE(Load("0,0,0,0,0,0,0,0,0,0," + std::string(3 << 20, '0') + "2\r\n" + std::string(2 << 20, '1') + "\r\n",
-                     list));
+    // A line of up to 1 MiB is read as usual, without being held.
+    const std::string tenZeros = "0,0,0,0,0,0,0,0,0,0,";
+    const std::string mebibyteLine = tenZeros + std::string((1 << 20) - tenZeros.size() - 1, '0') + "2";
+    ASSERT_TRUE(Load(mebibyteLine + "\r\n" + std::string(1 << 20, '1') + "\r\n", list));
     EXPECT_EQ(list, (std::vector<int32_t>{2 * 59049}));
     // Binary junk without eleven fields a line is skipped as a whole.
     std::string junk;
@@ -121,6 +123,27 @@ TEST_F(FileCsvTest, LoneLineEndsLongLinesAndJunkStayBounded) {
     ASSERT_TRUE(Load(std::string(1000000, '\n') + L34066, list));
     EXPECT_EQ(list, (std::vector<int32_t>{34066}));
     EXPECT_LT(list.capacity(), 100000u);
+}
+
+// One byte more is malformed input, and the read stops there: a file that never ends
+// (a device, a pipe) cannot keep the load going.
+TEST_F(FileCsvTest, ALineAboveOneMebibyteFailsTheLoadWhereItIsFound) {
+    std::vector<int32_t> list{7};
+    for (const std::string& text : {L34066 + "\r\n" + std::string((1 << 20) + 1, '1') + "\r\n" + L34066,
+                                    std::string((1 << 20) + 1, ',')}) {
+        rec.Clear();
+        EXPECT_FALSE(Load(text, list));
+        EXPECT_EQ(list, std::vector<int32_t>{7});
+        const auto msgs = rec.Messages();
+        ASSERT_EQ(msgs.size(), 1u);
+        EXPECT_EQ(msgs[0].text, "型が一致しません。 ( 13 )");
+        EXPECT_EQ(msgs[0].caption, "KUJIMATE / clsTFileCSV / CsvLoad_Sub");
+    }
+    const auto start = std::chrono::steady_clock::now();
+    int32_t count = -1;
+    EXPECT_FALSE(clsTFileCSV().CsvLoad("/dev/zero", count, list));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_EQ(count, -1);
 }
 
 TEST_F(FileCsvTest, ProgressStepsEvery1001Lines) {

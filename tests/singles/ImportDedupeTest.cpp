@@ -34,6 +34,31 @@ TEST(ClipImport, OnlyValidLinesInTheirOrder) {
     EXPECT_EQ(r.Singles, (std::vector<int32_t>{34066, 34066, 177146, 59049}));
 }
 
+TEST(ClipImport, ALineAboveOneMebibyteFailsTheImport) {
+    RecordingReporter rec;
+    const std::string mebibyte = std::string((1 << 20) - 11, ' ') + "10210210210";
+    EXPECT_EQ(clsTClipImport().ClipImport(0, "00000000001\r\n" + mebibyte + "\r\n" + mebibyte),
+              (std::vector<int32_t>{59049, 34066, 34066}));
+    EXPECT_TRUE(rec.Messages().empty());
+
+    EXPECT_TRUE(clsTClipImport().ClipImport(0, "00000000001\r\n " + mebibyte + "\r\n00000000001").empty());
+    const auto msgs = rec.Messages();
+    ASSERT_EQ(msgs.size(), 1u);
+    EXPECT_EQ(msgs[0].text, "型が一致しません。 ( 13 )");
+    EXPECT_EQ(msgs[0].caption, "KUJIMATE / clsTClipImport / ClipImport");
+
+    // An endless stream stops being read at that point.
+    clsTClipImport::Reader r;
+    const std::string zeros(1 << 16, '\0');
+    int pieces = 0;
+    while (!r.Failed() && pieces < 100) {
+        r.Feed(zeros);
+        ++pieces;
+    }
+    EXPECT_TRUE(r.Failed());
+    EXPECT_EQ(pieces, 17);
+}
+
 TEST(ClipImport, TheRowLayoutComesBackUnchanged) {
     std::vector<int32_t> list;
     for (int32_t i = 0; i < 1234; ++i) list.push_back((i * 7919) % 177147);

@@ -109,8 +109,13 @@ INSTANTIATE_TEST_SUITE_P(Sizes, BodySizeTest,
                          ::testing::Values(BodyCase{0, " 受信中 ."}, BodyCase{1024, " 受信中 .."},
                                            BodyCase{40000, " 受信中 " + std::string(41, '.')}));
 
-TEST_F(WinInetTest, AnHttpErrorPageIsReturnedLikeAnyOtherBody) {
-    EXPECT_EQ(inet.GetHttpDataString(site.Url("/missing"), "", nullptr, 8), "<html><body>見つかりません</body></html>");
+// An error page is no page, however much text it carries; the status shows in the log.
+TEST_F(WinInetTest, AnHttpErrorStatusGivesNothingAndIsLogged) {
+    long n = -1;
+    EXPECT_EQ(Get(site.Url("/missing"), &n), "");
+    EXPECT_EQ(n, 0);
+    EXPECT_EQ(log.lines, (std::vector<std::string>{" [コネクション開始]", " " + site.Url("/missing"), " 受信中 ..",
+                                                   " [HTTPステータス 404]", " [コネクション終了]"}));
     EXPECT_TRUE(rec.Messages().empty());
 }
 

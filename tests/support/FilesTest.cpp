@@ -41,6 +41,18 @@ TEST(PathTexts, RelativePathsLieBelowTheProgramFolder) {
     EXPECT_EQ(f.GetFullPath("/abs/file"), "/abs/file");
 }
 
+// A relative folder given on a command line is taken against the working directory once.
+TEST(PathTexts, ARelativeProgramFolderIsMadeAbsoluteOnce) {
+    TempProgramFolder pf(false);
+    const fs::path cwd = fs::current_path();
+    fs::current_path(pf.Path());
+    clsFileSystemObject::SetProgramFolder("pf/./");
+    const std::string full = clsFileSystemObject().GetFullPath("SysData\\x.xml");
+    fs::current_path(cwd);
+    EXPECT_EQ(full, (pf.Path() / "pf" / "SysData" / "x.xml").string());
+    EXPECT_EQ(clsFileSystemObject().GetFullPath(full), full);
+}
+
 TEST(FileSearch, FilesFoldersAndPatterns) {
     TempProgramFolder pf(false);
     clsFileSystemObject f;
@@ -148,6 +160,28 @@ TEST_F(FileStreamTest, FailedSaveKeepsTheOldFileByteForByte) {
     EXPECT_NE(msgs[0].text.find((pf / "ro" / "f.txt").string()), std::string::npos);
     EXPECT_NE(msgs[0].text.find(" ( 13 )"), std::string::npos);
     EXPECT_EQ(msgs[1].caption, "KUJIMATE / clsFileStream / SaveToBinaryFile");
+}
+
+// Temporaries of a save that was killed are cleared by the next save of the same target,
+// and nothing else is.
+TEST_F(FileStreamTest, ASaveRemovesLeftoverTemporariesOfItsOwnTarget) {
+    const fs::path dir = pf / "d";
+    const std::vector<std::string> leftovers = {"t.xml.tmp.AbC123", "t.xml.tmp.zzzzzz", "t.xml.tmp.000000"};
+    const std::vector<std::string> others = {
+        "t.xml.tmp.AbC12",  "t.xml.tmp.AbC1234", "t.xml.tmp.Ab-123", "u.xml.tmp.AbC123", "xt.xml.tmp.AbC123",
+        "t.xml.tmp.AbC123.bak", "t.xml.bak",     "T.XML.tmp.AbC123"};
+    for (const auto& n : leftovers) WriteBytes(dir / n, std::string(1000, 'x'));
+    for (const auto& n : others) WriteBytes(dir / n, "keep");
+    fs::create_directories(dir / "t.xml.tmp.Folder");
+    fs::create_symlink(dir / "t.xml.bak", dir / "t.xml.tmp.Linked");
+
+    ASSERT_TRUE(fs_.SaveToFile("d\\t.xml", "new"));
+    EXPECT_EQ(ReadBytes(dir / "t.xml"), "new");
+    for (const auto& n : leftovers) EXPECT_FALSE(fs::exists(dir / n)) << n;
+    for (const auto& n : others) EXPECT_EQ(ReadBytes(dir / n), "keep") << n;
+    EXPECT_TRUE(fs::is_directory(dir / "t.xml.tmp.Folder"));
+    EXPECT_TRUE(fs::is_symlink(dir / "t.xml.tmp.Linked"));
+    EXPECT_TRUE(rec.Messages().empty());
 }
 
 TEST_F(FileStreamTest, HugeAndBinaryFilesLoad) {
