@@ -201,8 +201,10 @@ TEST_F(MakerDownloadTest, BadAnswersAreReportedAndLeaveTheLocalFileAsItWas) {
         {"not found page", "<h1>Not Found</h1>The requested URL was not found on this server.", teamNames, 200,
          failed + "原因：アドレスが見つかりません"},
         {"names cut short", goodList, teamNames.substr(0, 30), 200, failed + "原因：TeamName2.dat が異常です"},
-        {"names 404", goodList, "Not Found", 404, failed + "原因：TeamName2.dat が異常です"},
+        {"names 404", goodList, "Not Found", 404, failed + "原因：サイトが見つかりません"},
         {"names empty", goodList, "", 200, failed + "原因：サイトが見つかりません"},
+        // An error status is no file, however whole its text looks.
+        {"names 500", goodList, teamNames, 500, failed + "原因：サイトが見つかりません"},
     };
     for (const Case& c : cases) {
         versionList = c.version;
