@@ -22,5 +22,5 @@ for seeds in fuzz/corpus/*/; do
     echo "fuzz_$t failed: the input is in build/fuzz/artifacts, the whole log in $log"
     exit 1
   fi
-  grep -E '^#[0-9]+ +DONE|^stat::(number_of_executed_units|peak_rss_mb)' "$log" || true
+  grep -E '^#[0-9]+[[:space:]]+DONE|^stat::(number_of_executed_units|peak_rss_mb)' "$log" || true
 done
