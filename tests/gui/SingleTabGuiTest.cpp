@@ -12,7 +12,7 @@
 #include <filesystem>
 
 #include "analysis/clsTSingleList.h"
-#include "analysis/gui/CountGridView.h"
+#include "views/gui/CountGridView.h"
 #include "analysis/gui/SingleListView.h"
 #include "common/TestSupport.h"
 #include "singles/clsTClipImport.h"

@@ -308,38 +308,40 @@ std::string DemoSite::ResultPage(int drawNo) const {
 }
 
 namespace {
-// The shipped overseas team names, bytes as installed.
-std::string ShippedTeamName2() {
+// The shipped overseas team names, bytes as installed, with their version.
+struct Shipped {
+    std::string text;
+    std::string version = "1";
+    int revision = 0;
+};
+
+Shipped ShippedTeamName2() {
+    Shipped s;
     std::ifstream in(std::string(KUJIMATE_SYSDATA_SOURCE) + "/TeamName2.dat", std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-int ShippedRevision() {
-    const std::string text = ShippedTeamName2();
-    const size_t at = text.find("Revision = ");
-    return at == std::string::npos ? 0 : std::atoi(text.c_str() + at + 11);
-}
-
-std::string ShippedVersion() {
-    const std::string text = ShippedTeamName2();
-    const size_t at = text.find("Version = ");
-    return at == std::string::npos ? "1" : std::to_string(std::atoi(text.c_str() + at + 10));
+    s.text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (const size_t at = s.text.find("Version = "); at != std::string::npos)
+        s.version = std::to_string(std::atoi(s.text.c_str() + at + 10));
+    if (const size_t at = s.text.find("Revision = "); at != std::string::npos)
+        s.revision = std::atoi(s.text.c_str() + at + 11);
+    return s;
 }
 
 std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 }  // namespace
 
 std::string DemoSite::MakerVersionList() {
+    const Shipped s = ShippedTeamName2();
     return ";Kasumiworks download file versions\r\n"
-           "TeamName2.dat = " + ShippedVersion() + "." + TwoDigits(ShippedRevision() + 1) + "\r\n"
+           "TeamName2.dat = " + s.version + "." + TwoDigits(s.revision + 1) + "\r\n"
            "[VersionEnd]\r\n";
 }
 
 std::string DemoSite::MakerTeamName2() {
-    std::string text = ShippedTeamName2();
-    const std::string from = "Revision = " + TwoDigits(ShippedRevision());
-    const size_t at = text.find(from);
-    if (at != std::string::npos) text.replace(at, from.size(), "Revision = " + TwoDigits(ShippedRevision() + 1));
+    const Shipped s = ShippedTeamName2();
+    std::string text = s.text;
+    const std::string from = "Revision = " + TwoDigits(s.revision);
+    if (const size_t at = text.find(from); at != std::string::npos)
+        text.replace(at, from.size(), "Revision = " + TwoDigits(s.revision + 1));
     if (!text.empty() && text.back() != '\n') text += "\r\n";
     return text + Utf8ToCp932("ﾚｸｻﾑ = レクサム") + "\r\n[End]\r\n";
 }

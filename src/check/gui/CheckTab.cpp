@@ -78,7 +78,7 @@ CheckTab::CheckTab(QWidget* page, clsTResult& controller, QMenu* popup7)
 
     connect(&multi_, &clsGrid::MouseClick, this,
             [this](int button, int, int col, int row) { controller_.MultiResultClick(button, col, row); });
-    connect(&count_, &clsGrid::MouseClick, this, [this](int, int, int col, int row) { controller_.CountClick(col, row); });
+    connect(&count_, &CountGridView::Click, this, [this](int, int, int col, int row) { controller_.CountClick(col, row); });
 }
 
 void CheckTab::BuildPanels(QWidget* page) {
@@ -178,12 +178,8 @@ void CheckTab::InitializeGrids() {
     MultiResultChanged(controller_.MultiResult());
     picMultiResult->resize(multi_.Width(), multi_.Height());
 
-    count_.Initialize(picSingleCountR);
-    count_.SetGridColRow(3, 12, 67, 21);
-    count_.RowHeight(1, Sy(20));
-    count_.FontSize(11);
+    count_.Initialize(picSingleCountR, 67, 21);
     CountChanged(controller_.CountGrid());
-    picSingleCountR->resize(count_.Width(), count_.Height());
 
     kakutei_.Initialize(picResultKakutei);
     kakutei_.SetGridColRow(clsTResultKakutei::Cols, clsTResultKakutei::Rows, 40, 21);
@@ -286,16 +282,7 @@ void CheckTab::MultiResultChanged(const clsTMultiResult& m) {
     multi_.Refresh();
 }
 
-void CheckTab::CountChanged(const clsTCount& cnt) {
-    for (int r = 1; r <= 12; ++r) {
-        count_.BackColorRow(r, CellColor(clsTCount::Back(r)));
-        for (int c = 1; c <= 3; ++c) {
-            count_.Caption(c, r, QString::fromStdString(cnt.Text(c, r)));
-            count_.ForeColor(c, r, cnt.Blue(c, r) ? PureBlue : QColor(Qt::black));
-        }
-    }
-    count_.Refresh();
-}
+void CheckTab::CountChanged(const clsTCount& cnt) { count_.Show(cnt); }
 
 void CheckTab::CountVisible(bool visible) {
     picSingleCountR->setVisible(visible);

@@ -9,6 +9,7 @@
 #include "check/clsTResult.h"
 #include "check/clsTResultGrid.h"
 #include "ui/gui/clsGrid.h"
+#include "views/gui/CountGridView.h"
 #include "views/gui/clsTGame.h"
 
 class QCheckBox;
@@ -29,7 +30,7 @@ public:
     clsGrid& ResultGrid() { return result_; }
     clsGrid& GradeGrid() { return grade_; }
     clsGrid& KakuteiGrid() { return kakutei_; }
-    clsGrid& CountGrid() { return count_; }
+    clsGrid& CountGrid() { return count_.Grid(); }
     const clsTResultGrid& ResultPage() const { return resultPage_; }
 
     QCheckBox* chkResultAll = nullptr;
@@ -79,7 +80,8 @@ private:
     clsTResult& controller_;
     QMenu* popup7_;
     clsTGame cTGame2_;
-    clsGrid multi_, result_, grade_, kakutei_, count_;
+    clsGrid multi_, result_, grade_, kakutei_;
+    CountGridView count_;
     clsTResultGrid resultPage_;
     QLabel* imgMovePreviousDisable_ = nullptr;
     QLabel* imgMoveNextDisable_ = nullptr;

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "analysis/gui/CountGridView.h"
+#include "views/gui/CountGridView.h"
 #include "analysis/gui/SingleListView.h"
 #include "support/NumberText.h"
 #include "support/basStandard.h"

@@ -1,26 +1,13 @@
-#include "analysis/gui/CountGridView.h"
-
-#include <QApplication>
-#include <QPalette>
+#include "views/gui/CountGridView.h"
 
 #include <QWidget>
 
-#include "ui/gui/clsPictureBox.h"
 #include "support/NumberText.h"
 #include "support/basStandard.h"
+#include "ui/gui/clsPictureBox.h"
+#include "views/gui/ViewColors.h"
 
 namespace kujimate {
-
-namespace {
-QColor BackColor(CellBack b) {
-    switch (b) {
-        case CellBack::ButtonFace: return QApplication::palette().color(QPalette::Button);
-        case CellBack::LightYellow: return QColor(255, 255, 224);
-        case CellBack::White: break;
-    }
-    return Qt::white;
-}
-}  // namespace
 
 CountGridView::CountGridView(QObject* parent) : QObject(parent) {
     connect(&grid_, &clsGrid::MouseClick, this, &CountGridView::Click);
@@ -32,10 +19,7 @@ void CountGridView::Initialize(QWidget* box, int lngWidth, int lngHeight) {
     grid_.SetGridColRow(3, 12, lngWidth, lngHeight);
     grid_.RowHeight(1, static_cast<int>(RoundHalfEven(DpiPixelY(20))));
     grid_.FontSize(11);
-    for (int r = 1; r <= 12; ++r) grid_.BackColorRow(r, BackColor(clsTCount::Back(r)));
-    for (int c = 1; c <= 3; ++c) grid_.Alignment(c, 1, 2);
-    for (int c = 1; c <= 3; ++c)
-        for (int r = 2; r <= 12; ++r) grid_.Alignment(c, r, 1);
+    for (int r = 1; r <= 12; ++r) grid_.BackColorRow(r, CellColor(clsTCount::Back(r)));
     box->resize(grid_.Width(), grid_.Height());
     grid_.AccessibleName(QStringLiteral("シングル構成"));
     Show(clsTCount());
@@ -45,7 +29,7 @@ void CountGridView::Show(const clsTCount& count) {
     for (int c = 1; c <= 3; ++c)
         for (int r = 1; r <= 12; ++r) {
             grid_.Caption(c, r, QString::fromStdString(count.Text(c, r)));
-            grid_.ForeColor(c, r, count.Blue(c, r) ? QColor(0, 0, 255) : QColor(Qt::black));
+            grid_.ForeColor(c, r, count.Blue(c, r) ? PureBlue : QColor(Qt::black));
         }
     grid_.Refresh();
 }
