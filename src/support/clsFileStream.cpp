@@ -20,13 +20,19 @@ std::string FileErrorDescription(int err) {
         case EPERM:
         case EROFS: return "書き込みできません。ファイルまたはフォルダが読み取り専用です。";
         case ENOSPC:
-        case EDQUOT: return "ディスクの空き容量が不足しています。";
+#ifdef EDQUOT
+        case EDQUOT:
+#endif
+            return "ディスクの空き容量が不足しています。";
         case ENOENT:
         case ENOTDIR: return "パスが見つかりません。";
         case EISDIR: return "同じ名前のフォルダがあります。";
         case ENAMETOOLONG: return "ファイル名が長すぎます。";
         case EBUSY:
-        case ETXTBSY: return "ファイルが使用中です。";
+#ifdef ETXTBSY
+        case ETXTBSY:
+#endif
+            return "ファイルが使用中です。";
         default: return std::string("ファイルの入出力でエラーが発生しました。(") + std::strerror(err) + ")";
     }
 }

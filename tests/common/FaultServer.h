@@ -1,11 +1,16 @@
 #pragma once
 // A hostile web server on 127.0.0.1: each request gets a script that writes whatever bytes
 // it likes, as slowly as it likes, and may reset the connection. One request at a time.
+#ifdef _WIN32
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#else
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#endif
 
 #include <atomic>
 #include <chrono>
@@ -16,13 +21,41 @@
 
 namespace kujimate::test {
 
+// The few socket calls that differ on Windows; its sockets are small numbers too.
+namespace sock {
+#ifdef _WIN32
+inline void Init() {
+    static const bool ok = [] {
+        WSADATA d;
+        return ::WSAStartup(MAKEWORD(2, 2), &d) == 0;
+    }();
+    (void)ok;
+}
+inline void Close(int fd) { ::closesocket(static_cast<SOCKET>(fd)); }
+inline int PollIn(int fd, int ms) {
+    WSAPOLLFD p{static_cast<SOCKET>(fd), POLLRDNORM, 0};
+    return ::WSAPoll(&p, 1, ms);
+}
+inline int SendFlags() { return 0; }
+#else
+inline void Init() {}
+inline void Close(int fd) { ::close(fd); }
+inline int PollIn(int fd, int ms) {
+    pollfd p{fd, POLLIN, 0};
+    return ::poll(&p, 1, ms);
+}
+inline int SendFlags() { return MSG_NOSIGNAL; }
+#endif
+}  // namespace sock
+
 class FaultServer {
 public:
     // A script ends its answer by returning; the server then closes the connection.
     using Script = std::function<void(int fd, FaultServer& server)>;
 
     FaultServer() {
-        listen_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sock::Init();
+        listen_ = static_cast<int>(::socket(AF_INET, SOCK_STREAM, 0));
         sockaddr_in addr{};
         addr.sin_family = AF_INET;
         addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -35,7 +68,7 @@ public:
     ~FaultServer() {
         stop_ = true;
         if (thread_.joinable()) thread_.join();
-        ::close(listen_);
+        sock::Close(listen_);
     }
     FaultServer(const FaultServer&) = delete;
     FaultServer& operator=(const FaultServer&) = delete;
@@ -57,7 +90,7 @@ public:
     static bool Send(int fd, const std::string& bytes) {
         size_t done = 0;
         while (done < bytes.size()) {
-            const ssize_t n = ::send(fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL);
+            const auto n = ::send(fd, bytes.data() + done, static_cast<int>(bytes.size() - done), sock::SendFlags());
             if (n <= 0) return false;
             done += static_cast<size_t>(n);
         }
@@ -74,21 +107,20 @@ public:
     // Closes with a reset instead of an orderly end.
     static void Reset(int fd) {
         linger l{1, 0};
-        ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &l, sizeof l);
+        ::setsockopt(fd, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&l), sizeof l);
     }
 
 private:
     void Loop() {
         while (!stop_) {
-            pollfd p{listen_, POLLIN, 0};
-            if (::poll(&p, 1, 20) <= 0) continue;
-            const int fd = ::accept(listen_, nullptr, nullptr);
+            if (sock::PollIn(listen_, 20) <= 0) continue;
+            const int fd = static_cast<int>(::accept(listen_, nullptr, nullptr));
             if (fd < 0) continue;
             const std::string path = ReadPath(fd);
             auto it = scripts_.find(path);
             if (it != scripts_.end()) it->second(fd, *this);
             else Answer(fd, 404, "Not Found", "");
-            ::close(fd);
+            sock::Close(fd);
         }
     }
     // The request head, read up to its blank line (bounded); the path without the query.
@@ -96,9 +128,8 @@ private:
         std::string head;
         char buf[1024];
         while (!stop_ && head.find("\r\n\r\n") == std::string::npos && head.size() < 65536) {
-            pollfd p{fd, POLLIN, 0};
-            if (::poll(&p, 1, 20) <= 0) continue;
-            const ssize_t n = ::recv(fd, buf, sizeof buf, 0);
+            if (sock::PollIn(fd, 20) <= 0) continue;
+            const auto n = ::recv(fd, buf, sizeof buf, 0);
             if (n <= 0) break;
             head.append(buf, static_cast<size_t>(n));
         }

@@ -1,14 +1,21 @@
 #include "common/TestSupport.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#include <process.h>
+#else
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <cstdlib>
+#include <random>
 #include <fstream>
 #include <sstream>
 
 #include "site/OfficialPageParsers.h"
 #include "support/Encoding.h"
+#include "support/FileAccess.h"
 #include "support/Text.h"
 #include "support/clsFileSystemObject.h"
 
@@ -23,11 +30,20 @@ const bool parsersInstalled = (kujimate::InstallOfficialPageParsers(), true);
 namespace kujimate::test {
 
 TempProgramFolder::TempProgramFolder(bool withSysData) {
+#ifdef _WIN32
+    static std::mt19937 rng(std::random_device{}() ^ ::GetCurrentProcessId());
+    for (int attempt = 0;; ++attempt) {
+        path_ = fs::temp_directory_path() / ("kujimate-test-" + std::to_string(rng()));
+        if (fs::create_directory(path_)) break;
+        if (attempt > 100) throw std::runtime_error("no temporary folder");
+    }
+#else
     std::string tmpl = (fs::temp_directory_path() / "kujimate-test-XXXXXX").string();
     if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp failed");
     path_ = tmpl;
+#endif
     previous_ = clsFileSystemObject::ProgramFolder();
-    clsFileSystemObject::SetProgramFolder(path_.string());
+    clsFileSystemObject::SetProgramFolder(PathText(path_));
     if (withSysData) {
         fs::create_directories(path_ / "SysData");
         for (const auto& e : fs::directory_iterator(KUJIMATE_SYSDATA_SOURCE))
@@ -65,24 +81,39 @@ void WriteSjisLines(const fs::path& p, const std::vector<std::string>& lines) {
 
 std::string Fixture(const std::string& rel) { return (fs::path(KUJIMATE_FIXTURES) / rel).string(); }
 
+#ifdef _WIN32
+// cmd.exe: the whole text in double quotes (no test path holds one).
+std::string ShellQuote(const std::string& s) { return "\"" + s + "\""; }
+#else
 std::string ShellQuote(const std::string& s) {
     std::string out = "'";
     for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return out + "'";
 }
+#endif
 
 RunResult RunCommand(const std::string& commandLine, const std::string& stdinText) {
     RunResult r;
     fs::path dir = fs::temp_directory_path();
-    std::string base = (dir / ("kujimate-run-" + std::to_string(::getpid()) + "-" + std::to_string(std::rand()))).string();
-    WriteBytes(base + ".in", stdinText);
+#ifdef _WIN32
+    const auto pid = ::GetCurrentProcessId();
+#else
+    const auto pid = ::getpid();
+#endif
+    std::string base = PathText(dir / ("kujimate-run-" + std::to_string(pid) + "-" + std::to_string(std::rand())));
+    WriteBytes(FsPath(base + ".in"), stdinText);
     std::string cmd = commandLine + " <" + ShellQuote(base + ".in") + " >" + ShellQuote(base + ".out") + " 2>" +
                       ShellQuote(base + ".err");
+#ifdef _WIN32
+    // cmd.exe takes the line whole when it is quoted once more.
+    r.status = ::_wsystem(FsPath("\"" + cmd + "\"").c_str());
+#else
     int st = std::system(cmd.c_str());
     r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    r.out = ReadBytes(base + ".out");
-    r.err = ReadBytes(base + ".err");
-    for (const char* ext : {".in", ".out", ".err"}) fs::remove(base + ext);
+#endif
+    r.out = ReadBytes(FsPath(base + ".out"));
+    r.err = ReadBytes(FsPath(base + ".err"));
+    for (const char* ext : {".in", ".out", ".err"}) fs::remove(FsPath(base + ext));
     return r;
 }
 

@@ -46,5 +46,10 @@ struct RunResult {
 };
 RunResult RunCommand(const std::string& commandLine, const std::string& stdinText = {});
 std::string ShellQuote(const std::string& s);
+inline std::string ShellQuote(const char* s) { return ShellQuote(std::string(s)); }
+inline std::string ShellQuote(const std::filesystem::path& p) {
+    const std::u8string s = p.u8string();
+    return ShellQuote(std::string(s.begin(), s.end()));
+}
 
 }  // namespace kujimate::test

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <chrono>
 #include <filesystem>
@@ -177,6 +179,9 @@ TEST_F(FileCsvTest, ProgressStepsEvery1001Lines) {
 }
 
 TEST_F(FileCsvTest, AFailedSaveKeepsThePreviousFile) {
+#ifdef _WIN32
+    GTEST_SKIP() << "read-only marks are set with chmod, a POSIX call";
+#else
     WriteBytes(folder / "keep.csv", "old\r\n");
     ::chmod((folder / "keep.csv").c_str(), 0444);
     EXPECT_FALSE(clsTFileCSV().CsvSave(Path("keep.csv"), 1, {0}));
@@ -185,6 +190,7 @@ TEST_F(FileCsvTest, AFailedSaveKeepsThePreviousFile) {
     EXPECT_EQ(rec.Messages()[0].caption, "KUJIMATE / clsTFileCSV / CsvSave_Sub");
     for (const auto& e : fs::directory_iterator(folder.Path()))
         EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos);
+#endif
 }
 
 TEST(FileCsvNames, ProposedNamesAndDrawNumbersFromNames) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <cerrno>
 #include <filesystem>
@@ -170,6 +172,9 @@ TEST_F(FileStreamTest, TextEndsAtTheFirstZeroByte) {
 }
 
 TEST_F(FileStreamTest, FailedSaveKeepsTheOldFileByteForByte) {
+#ifdef _WIN32
+    GTEST_SKIP() << "read-only marks are set with chmod, a POSIX call";
+#else
     const std::string old = Utf8ToCp932("古い内容\r\n");
     WriteBytes(pf / "ro" / "f.txt", old);
     WriteBytes(pf / "rofolder" / "g.txt", old);
@@ -196,6 +201,7 @@ TEST_F(FileStreamTest, FailedSaveKeepsTheOldFileByteForByte) {
     EXPECT_NE(msgs[0].text.find((pf / "ro" / "f.txt").string()), std::string::npos);
     EXPECT_NE(msgs[0].text.find(" ( 13 )"), std::string::npos);
     EXPECT_EQ(msgs[1].caption, "KUJIMATE / clsFileStream / SaveToBinaryFile");
+#endif
 }
 
 // Temporaries of a save that was killed are cleared by the next save of the same target,

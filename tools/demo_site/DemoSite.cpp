@@ -1,6 +1,8 @@
 #include "DemoSite.h"
 
+#ifndef _WIN32
 #include <httplib.h>
+#endif
 
 #include <algorithm>
 #include <cstdint>
@@ -346,6 +348,8 @@ std::string DemoSite::MakerTeamName2() {
     return text + Utf8ToCp932("ﾚｸｻﾑ = レクサム") + "\r\n[End]\r\n";
 }
 
+// The Windows build uses the pages only: Debian's cpp-httplib is built for Linux.
+#ifndef _WIN32
 void DemoSite::Mount(httplib::Server& server) const {
     server.Get(std::string(MakerFolder) + "version.dat", [](const httplib::Request&, httplib::Response& res) {
         res.set_content(MakerVersionList(), "text/plain; charset=Shift_JIS");
@@ -374,5 +378,6 @@ void DemoSite::Mount(httplib::Server& server) const {
         send(res, ResultPage(draw(req)));
     });
 }
+#endif
 
 }  // namespace kujimate::demo
