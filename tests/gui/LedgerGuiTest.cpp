@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -116,6 +117,8 @@ protected:
 }  // namespace
 
 TEST_F(LedgerGuiTest, DownloadsEveryMissingResultAfterOneQuestion) {
+    w->txtScheduleNo()->setText(QStringLiteral("1521"));
+    EXPECT_EQ(w->Result().DrawNo, 0);
     WithLedger([&](frmLedger& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("収支履歴"));
         ASSERT_EQ(d.Table()->rowCount(), 5);
@@ -149,6 +152,8 @@ TEST_F(LedgerGuiTest, DownloadsEveryMissingResultAfterOneQuestion) {
         // Only 1524 is left to fetch.
         EXPECT_TRUE(d.DownloadButton()->isEnabled());
     });
+    // The main window shows the result fetched for its draw.
+    EXPECT_EQ(w->Result().DrawNo, 1521);
 }
 
 TEST_F(LedgerGuiTest, PriceAndCsvSave) {

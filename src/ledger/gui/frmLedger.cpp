@@ -33,13 +33,25 @@ const QColor TotalBack(255, 255, 224);
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// Axis ends at round figures that hold every value and zero.
-std::pair<double, double> NiceRange(double lo, double hi) {
+// Axis ends and a step of 1, 2 or 5 × 10^k that hold every value, with zero on a tick.
+struct AxisSteps {
+    double from, to;
+    int ticks;
+};
+AxisSteps NiceRange(double lo, double hi) {
     lo = std::min(lo, 0.0);
     hi = std::max(hi, 0.0);
     if (hi - lo < 1) hi = lo + 1000;
-    const double step = std::pow(10.0, std::floor(std::log10(hi - lo)));
-    return {std::floor(lo / step) * step, std::ceil(hi / step) * step};
+    const double rough = (hi - lo) / 5;
+    const double mag = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = mag * 10;
+    for (double f : {1.0, 2.0, 5.0})
+        if (mag * f >= rough) {
+            step = mag * f;
+            break;
+        }
+    const double from = std::floor(lo / step) * step, to = std::ceil(hi / step) * step;
+    return {from, to, static_cast<int>(std::lround((to - from) / step)) + 1};
 }
 }  // namespace
 
@@ -98,8 +110,8 @@ frmLedger::frmLedger(QWidget* parent, const QString& folder, bool blnDQuestion, 
     auto* all = new QVBoxLayout(this);
     all->addLayout(top);
     all->addWidget(lblFolder_);
-    all->addWidget(grdLedger_, 3);
-    all->addWidget(chart_, 2);
+    all->addWidget(grdLedger_, 1);
+    all->addWidget(chart_, 1);
 
     connect(txtPrice_, &QSpinBox::valueChanged, this, &frmLedger::PriceChanged);
     connect(cmdDownload_, &QPushButton::clicked, this, &frmLedger::DownloadResults);
@@ -212,11 +224,11 @@ void frmLedger::FillChart() {
     axisX->append(draws.isEmpty() ? QStringList{QString()} : draws);
     axisX->setTitleText(QStringLiteral("開催回"));
     auto* axisY = new QValueAxis;
-    const auto [from, to] = NiceRange(lo, hi);
-    axisY->setRange(from, to);
+    const AxisSteps steps = NiceRange(lo, hi);
+    axisY->setRange(steps.from, steps.to);
+    axisY->setTickCount(steps.ticks);
     axisY->setLabelFormat(QStringLiteral("%.0f"));
     axisY->setTitleText(QStringLiteral("円"));
-    axisY->setTickCount(6);
     chart->addAxis(axisX, Qt::AlignBottom);
     chart->addAxis(axisY, Qt::AlignLeft);
     for (QAbstractSeries* s : {static_cast<QAbstractSeries*>(bars), static_cast<QAbstractSeries*>(net)}) {

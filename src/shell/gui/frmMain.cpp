@@ -538,6 +538,8 @@ void frmMain::ShowLedger() {
         return clsCommonDialog().SaveFile(owner, CsvFilter(), dir, name, QString());
     });
     dlg.exec();
+    // A result the window fetched for the current draw shows at once.
+    if (cTMain.CurrentResult().DrawNo <= 0 && cTMain.CheckResultFile()) cTMain.KumiClick();
 }
 
 void frmMain::UserTeamName() {
