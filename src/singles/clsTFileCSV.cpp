@@ -1,14 +1,12 @@
 #include "singles/clsTFileCSV.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstring>
 
 #include "singles/FailureText.h"
+#include "support/FileAccess.h"
 #include "support/clsAtomicFileWriter.h"
 #include "singles/clsTNumber.h"
 #include "support/NumberText.h"
@@ -354,28 +352,21 @@ private:
 // Reads a whole file in chunks; feed(ptr, len) per chunk. Returns 0 or an errno value.
 template <typename Feed>
 int ReadChunks(const std::string& path, std::vector<char>& buffer, Feed feed) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno;
+    InputFile file;
+    if (int err = file.Open(path)) return err;
     for (;;) {
-        ssize_t n = ::read(fd, buffer.data(), buffer.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            int err = errno;
-            ::close(fd);
-            return err;
-        }
+        size_t n = 0;
+        if (int err = file.Read(buffer.data(), buffer.size(), n)) return err;
         if (n == 0) break;
-        if (!feed(buffer.data(), static_cast<size_t>(n))) break;
+        if (!feed(buffer.data(), n)) break;
     }
-    ::close(fd);
     return 0;
 }
 
-off_t FileSize(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return 0;
-    off_t size = ::lseek(fd, 0, SEEK_END);
-    ::close(fd);
+int64_t FileSize(const std::string& path) {
+    InputFile file;
+    if (file.Open(path) != 0) return 0;
+    const int64_t size = file.Size();
     return size < 0 ? 0 : size;
 }
 
