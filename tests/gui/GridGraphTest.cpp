@@ -8,7 +8,7 @@
 #include "common/TestSupport.h"
 #include "ui/gui/clsGrid.h"
 #include "ui/gui/clsPictureBox.h"
-#include "views/gui/clsGraph.h"
+#include "ui/gui/clsGraph.h"
 
 using namespace kujimate;
 using namespace kujimate::test;
