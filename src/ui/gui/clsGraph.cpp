@@ -1,4 +1,4 @@
-#include "views/gui/clsGraph.h"
+#include "ui/gui/clsGraph.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,14 +8,11 @@
 #include "support/Report.h"
 #include "support/basStandard.h"
 #include "ui/gui/clsPictureBox.h"
-#include "views/GraphMath.h"
+#include "ui/GraphMath.h"
+#include "ui/gui/DisplayScale.h"
 
 namespace kujimate {
 
-namespace {
-int Sx(int v) { return static_cast<int>(RoundHalfEven(DpiPixelX(v))); }
-int Sy(int v) { return static_cast<int>(RoundHalfEven(DpiPixelY(v))); }
-}  // namespace
 
 QString NewControlName(QWidget* container) {
     for (;;) {
