@@ -20,6 +20,7 @@
 
 #include "ledger/gui/frmLedger.h"
 #include "shell/gui/Startup.h"
+#include "shell/gui/QtReporter.h"
 #endif
 
 using namespace kujimate;
@@ -86,6 +87,9 @@ BENCHMARK(LedgerTable)->Unit(benchmark::kMillisecond)->Iterations(5);
 void LedgerWindow(benchmark::State& state) {
     Season& s = TheSeason();
     frmLedger w(nullptr, QString::fromStdString(s.folder().string()), false);
+    QtReporter reporter;
+    reporter.SetOwner(&w);
+    SetReporter(&reporter);
     w.show();
     QApplication::processEvents();
     for (auto _ : state) {
@@ -94,6 +98,7 @@ void LedgerWindow(benchmark::State& state) {
         QApplication::processEvents();
         if (w.Table()->rowCount() != Files + 1) state.SkipWithError("rows missing");
     }
+    SetReporter(nullptr);
 }
 BENCHMARK(LedgerWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
 #endif

@@ -7,6 +7,7 @@
 
 #include "check/clsTResult.h"
 #include "check/clsTResultKakutei.h"
+#include "drawdata/clsResult.h"
 #include "drawdata/clsXmlResult.h"
 #include "drawdata/clsXmlSchedule.h"
 #include "singles/clsTFileCSV.h"
@@ -186,14 +187,25 @@ bool clsTLedger::Build(const std::string& folder, int64_t price) {
                 for (int g = 1; g <= 4; ++g) row.Grades[static_cast<size_t>(g - 1)] = kakutei.Value(5, g + 1).Raw / Currency::Scale;
                 row.Winnings = kakutei.Value(6, clsTResultKakutei::Rows);
             }
-            // A refunded draw cost nothing.
-            if (row.State != LedgerState::Cancelled) row.Cost = Currency::FromInt(row.Singles * price);
             rows_.push_back(row);
         }
         rows_.insert(rows_.end(), failed.begin(), failed.end());
         first = last;
     }
 
+    SetPrice(price);
+    return true;
+}
+
+void clsTLedger::SetPrice(int64_t price) {
+    price_ = price;
+    // A refunded draw cost nothing.
+    for (LedgerRow& r : rows_) r.Cost = Currency::FromInt(r.State == LedgerState::Cancelled ? 0 : r.Singles * price);
+    Sum();
+}
+
+void clsTLedger::Sum() {
+    total_ = LedgerRow{};
     for (const LedgerRow& r : rows_) {
         total_.Files += r.Files;
         total_.Singles += r.Singles;
@@ -202,7 +214,30 @@ bool clsTLedger::Build(const std::string& folder, int64_t price) {
         for (size_t g = 0; g < r.Grades.size(); ++g) total_.Grades[g] += r.Grades[g];
         total_.Winnings += r.Winnings;
     }
-    return true;
+}
+
+int clsTLedger::DownloadResults(bool blnDQuestion, void* owner) {
+    const std::vector<int32_t> draws = MissingResults();
+    if (draws.empty()) return 0;
+    if (blnDQuestion && !Report().Question("インターネットより くじ結果 をダウンロードします。よろしいですか？", " くじ結果"))
+        return 0;
+    clsResult source;
+    source.Initialize(owner);
+    int obtained = 0;
+    bool failed = false;
+    std::string unpublished;
+    for (size_t i = 0; i < draws.size(); ++i) {
+        // One progress window for the whole run.
+        source.ProgressOpen(true);
+        source.ProgressClose(i + 1 == draws.size());
+        if (source.GetResult(draws[i], "", DTypeLoadFile | DTypeDownload, false)) ++obtained;
+        else if (source.Unpublished()) unpublished += "第" + std::to_string(draws[i]) + "回 くじ結果は発表されていません。" + CrLf;
+        else failed = true;
+    }
+    if (failed) unpublished += "インターネットよりダウンロードに失敗しました。";
+    else if (!unpublished.empty()) unpublished.resize(unpublished.size() - 2);
+    if (!unpublished.empty()) Report().Message(unpublished, failed ? MsgIcon::Warning : MsgIcon::Information, " くじ結果");
+    return obtained;
 }
 
 std::vector<int32_t> clsTLedger::MissingResults() const {

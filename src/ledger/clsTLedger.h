@@ -44,6 +44,12 @@ public:
     // schedules come from the program folder's SysData. No message box is shown for any
     // file; the progress dialog shows the files done. False when folder is no folder.
     bool Build(const std::string& folder, int64_t price);
+    // Another price of one single: the costs and the totals again, without reading the files.
+    void SetPrice(int64_t price);
+    // Fetches the result of every listed draw without one through the draws' download flow:
+    // one question for all of them, and one message for those that failed. Build again after.
+    // The number of results obtained.
+    int DownloadResults(bool blnDQuestion, void* owner);
 
     // Draws oldest first; a file that did not load has a row of its own after its draw's.
     const std::vector<LedgerRow>& Rows() const { return rows_; }
@@ -67,6 +73,8 @@ public:
     static bool SavePrice(int64_t price);
 
 private:
+    void Sum();
+
     std::vector<LedgerRow> rows_;
     LedgerRow total_;
     int64_t price_ = DefaultPrice;

@@ -90,8 +90,7 @@ void clsTSingle::MouseDown(int slot, int code, int match, int) {
     UnpackSingle(single, d);
     const int old = d[match];
     d[match] = static_cast<uint8_t>(code);
-    int32_t n = 0;
-    for (int g = SingleGames - 1; g >= 0; --g) n = n * 3 + d[g];
+    const int32_t n = PackSingle(d);
     single = n;
     if (ChangeValue) ChangeValue(i, n);
     view_->CardOutcomes(slot, n);

@@ -17,6 +17,8 @@
 #include <QStyle>
 
 #include "check/gui/CheckTab.h"
+#include "ledger/gui/frmLedger.h"
+#include "shell/gui/clsCommonDialog.h"
 #include "shell/HomeTexts.h"
 #include "shell/clsShell.h"
 #include "shell/gui/Pictures.h"
@@ -29,6 +31,9 @@
 #include "support/clsFileSystemObject.h"
 #include "ui/gui/clsNumericEntry.h"
 #include "views/gui/SingleTab.h"
+#include "ui/gui/DisplayScale.h"
+#include "ui/gui/Paint.h"
+#include "views/gui/ViewColors.h"
 
 namespace kujimate {
 
@@ -37,18 +42,7 @@ constexpr int ContentWidth = 1005;
 constexpr int ContentHeight = 655;
 constexpr int TabBarWidth = 70;
 constexpr int StatusHeight = 22;
-const QColor PanelColor(245, 245, 245);
-
-int Sx(int v) { return static_cast<int>(RoundHalfEven(DpiPixelX(v))); }
-int Sy(int v) { return static_cast<int>(RoundHalfEven(DpiPixelY(v))); }
 QRect Scaled(int x, int y, int w, int h) { return QRect(Sx(x), Sy(y), Sx(w), Sy(h)); }
-
-void Paint(QWidget* w, const QColor& c) {
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, c);
-    w->setPalette(pal);
-}
 
 QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
     QAction* a = menu->addAction(caption);
@@ -158,6 +152,8 @@ void frmMain::BuildMenus() {
     QAction* imp = AddItem(import, "mnuTool_ClipImport_Class", QString::fromUtf8(layouts[0]));
     imp->setProperty("Index", 0);
     connect(imp, &QAction::triggered, this, [this] { ClipboardImport(0); });
+    connect(AddItem(tool, "mnuTool_Ledger", QStringLiteral("収支履歴(&L)...")), &QAction::triggered, this,
+            &frmMain::ShowLedger);
     tool->addSeparator();
     // The Home tab's two team-name buttons, reachable from any tab.
     connect(AddItem(tool, "mnuTool_TeamNameDownload", QStringLiteral("海外チーム名をダウンロード (Kasumiworks)...")),
@@ -527,6 +523,15 @@ void frmMain::KasumiworksDownload() {
     // Later schedule pages must be read with the new names.
     if (makerDownload_.DownloadTeamName2(static_cast<QWidget*>(this), chkDownload_->isChecked()))
         cTMain.ScheduleInitialize();
+}
+
+void frmMain::ShowLedger() {
+    frmLedger dlg(this, userDataFolder_, settings_.DownloadMessage, [](QWidget* owner, const QString& dir, const QString& name) {
+        return clsCommonDialog().SaveFile(owner, CsvFilter(), dir, name, QString());
+    });
+    dlg.exec();
+    // A result the window fetched for the current draw shows at once.
+    if (cTMain.CurrentResult().DrawNo <= 0 && cTMain.CheckResultFile()) cTMain.KumiClick();
 }
 
 void frmMain::UserTeamName() {

@@ -108,6 +108,7 @@ private:
     void OpenSalesSchedule();
     void KasumiworksDownload();
     void UserTeamName();
+    void ShowLedger();
 
     // File commands.
     void FileNew();
