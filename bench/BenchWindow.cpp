@@ -54,6 +54,10 @@ BenchWindow::~BenchWindow() {
     fs::remove_all(folder_->path, ec);
 }
 
+std::string BenchWindow::UserFile(const std::string& name) const {
+    return (folder_->path / "UserData/KUJIMATE" / name).string();
+}
+
 void BenchWindow::Reload() { w->Action(QStringLiteral("mnuFile_Open"))->trigger(); }
 
 BenchWindow& SharedWindow() {

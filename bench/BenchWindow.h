@@ -3,6 +3,7 @@
 // dictionaries and draw 812's schedule, final vote and result, and a million singles opened
 // from a file, on the offscreen platform.
 #include <memory>
+#include <string>
 
 #include "shell/gui/frmMain.h"
 #include "support/Report.h"
@@ -17,6 +18,8 @@ public:
     BenchWindow& operator=(const BenchWindow&) = delete;
     // The file's list again, in its own order.
     void Reload();
+    // A path in the user's data folder.
+    std::string UserFile(const std::string& name) const;
 
     RecordingReporter quiet;
     std::unique_ptr<frmMain> w;

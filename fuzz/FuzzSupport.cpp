@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "support/Encoding.h"
 #include "support/Report.h"
 #include "support/clsFileSystemObject.h"
 
@@ -57,6 +58,16 @@ std::string WriteInput(const uint8_t* data, size_t size, const std::string& name
     }
     ::close(fd);
     return path;
+}
+
+std::vector<std::string> InputLines(const uint8_t* data, size_t size) {
+    const std::string text = SanitizeUtf8(std::string_view(reinterpret_cast<const char*>(data), size));
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t lf; (lf = text.find('\n', start)) != std::string::npos; start = lf + 1)
+        lines.push_back(text.substr(start, lf - start));
+    if (start < text.size()) lines.push_back(text.substr(start));
+    return lines;
 }
 
 }  // namespace kujimate::fuzz

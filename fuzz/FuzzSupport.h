@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kujimate::fuzz {
 
@@ -11,5 +12,7 @@ namespace kujimate::fuzz {
 const std::string& ProgramFolder();
 // Writes the input to name in the program folder; its full path.
 std::string WriteInput(const uint8_t* data, size_t size, const std::string& name);
+// The input as the text lines of a page's body: made valid UTF-8, cut at every line feed.
+std::vector<std::string> InputLines(const uint8_t* data, size_t size);
 
 }  // namespace kujimate::fuzz

@@ -4,7 +4,7 @@ set -euo pipefail
 pkgs=(
   build-essential cmake ninja-build ccache pkg-config
   clang libclang-rt-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev libgl-dev
   libcurl4-openssl-dev libicu-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libcpp-httplib-dev

@@ -7,6 +7,7 @@
 
 #include "analysis/clsQuickSort.h"
 #include "singles/FailureText.h"
+#include "support/FileAccess.h"
 #include "support/NumberText.h"
 #include "support/Report.h"
 #include "support/Text.h"
@@ -25,7 +26,7 @@ void Fail(const char* operation, FailureText e) { ClassFailure(ClassName, operat
 // reading stops there, and of a longer line only its beginning is kept.
 std::vector<std::string> FirstLines(const std::string& path, size_t n) {
     std::vector<std::string> lines;
-    FILE* fp = std::fopen(path.c_str(), "rb");
+    FILE* fp = OpenStdioFile(path, "rb");
     if (!fp) return lines;
     std::string line;
     bool cr = false;
@@ -112,7 +113,7 @@ void clsTResult::LoadResultTemp(ResultStates& states) {
     if (!fso.FileExists(path)) return;
     if (official_) {
         std::error_code ec;
-        std::filesystem::remove(path, ec);
+        std::filesystem::remove(FsPath(path), ec);
         return;
     }
     const auto lines = FirstLines(path, SingleGames);

@@ -1,5 +1,4 @@
 // Commands on singles files: estimate, sort, check, dedupe, export, import.
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -25,6 +24,7 @@
 #include "singles/clsTClipImport.h"
 #include "singles/clsTFileCSV.h"
 #include "singles/clsTNumber.h"
+#include "support/FileAccess.h"
 #include "support/NumberText.h"
 #include "support/Report.h"
 
@@ -87,17 +87,17 @@ int Usage(const std::string& problem, const char* usage) {
 // Paths on the command line are the user's, relative to the working directory.
 std::string Absolute(const std::string& path) {
     std::error_code ec;
-    fs::path p = fs::absolute(path, ec);
-    return ec ? path : p.lexically_normal().string();
+    fs::path p = fs::absolute(FsPath(path), ec);
+    return ec ? path : PathText(p.lexically_normal());
 }
 
 // A one-line problem with a file that is missing or cannot be read; nullopt when it can.
 std::optional<std::string> Unreadable(const std::string& path) {
     std::error_code ec;
-    auto st = fs::status(path, ec);
+    auto st = fs::status(FsPath(path), ec);
     if (ec || !fs::exists(st)) return "no such file";
     if (fs::is_directory(st)) return "is a folder, not a file";
-    if (::access(path.c_str(), R_OK) != 0) return "cannot be read";
+    if (!IsReadable(path)) return "cannot be read";
     return std::nullopt;
 }
 
@@ -353,13 +353,10 @@ int Import(const std::vector<std::string>& argv) {
     clsTClipImport::Reader reader;
     std::vector<char> buf(1 << 16);
     for (;;) {
-        ssize_t n = ::read(STDIN_FILENO, buf.data(), buf.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return cli::Fail("stdin: cannot be read");
-        }
+        size_t n = 0;
+        if (ReadStandardInput(buf.data(), buf.size(), n) != 0) return cli::Fail("stdin: cannot be read");
         if (n == 0) break;
-        reader.Feed(std::string_view(buf.data(), static_cast<size_t>(n)));
+        reader.Feed(std::string_view(buf.data(), n));
         if (reader.Failed()) break;  // stdin may never end
     }
     reader.Finish();

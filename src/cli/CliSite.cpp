@@ -17,6 +17,7 @@
 #include "site/clsHtmlSchedule.h"
 #include "site/clsHtmlVote.h"
 #include "support/Encoding.h"
+#include "support/FileAccess.h"
 #include "support/NumberText.h"
 #include "support/Report.h"
 
@@ -56,8 +57,8 @@ int Parse(const std::vector<std::string>& args) {
     if (!IsKind(kind) || page.empty() || !draw) return Fail(usage);
     // Paths on the command line belong to the working directory, not to the program folder.
     std::error_code ec;
-    const std::string path = std::filesystem::absolute(page, ec).string();
-    if (ec || !std::filesystem::is_regular_file(path, ec)) return Fail("cannot read " + page, ExitIncomplete);
+    const std::string path = PathText(std::filesystem::absolute(FsPath(page), ec));
+    if (ec || !std::filesystem::is_regular_file(FsPath(path), ec)) return Fail("cannot read " + page, ExitIncomplete);
 
     auto finish = [&](bool produced, bool unpublished, bool complete, const std::string& xml) {
         if (unpublished) return Fail("第" + std::to_string(*draw) + "回 is not on this page", ExitNotOnPage);

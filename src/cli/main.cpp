@@ -5,6 +5,7 @@
 
 #include "cli/Commands.h"
 #include "site/OfficialPageParsers.h"
+#include "support/FileAccess.h"
 #include "support/Report.h"
 #include "support/basStandard.h"
 #include "support/clsFileSystemObject.h"
@@ -48,12 +49,13 @@ int main(int argc, char** argv) {
     StderrReporter reporter;
     SetReporter(&reporter);
     InstallOfficialPageParsers();
+    const std::vector<std::string> argw = CommandLineArguments(argc, argv);
     std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) {
-        std::string a = argv[i];
+    for (size_t i = 1; i < argw.size(); ++i) {
+        const std::string& a = argw[i];
         if (a == "--program-folder") {
-            if (i + 1 >= argc) return cli::Fail("--program-folder needs a folder");
-            clsFileSystemObject::SetProgramFolder(argv[++i]);
+            if (i + 1 >= argw.size()) return cli::Fail("--program-folder needs a folder");
+            clsFileSystemObject::SetProgramFolder(argw[++i]);
         } else {
             args.push_back(a);
         }

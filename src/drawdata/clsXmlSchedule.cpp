@@ -1,10 +1,9 @@
 #include "drawdata/clsXmlSchedule.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 
 #include "drawdata/XmlTagWalker.h"
+#include "support/FileAccess.h"
 #include "support/Report.h"
 #include "support/Text.h"
 
@@ -111,7 +110,7 @@ bool clsXmlSchedule::XmlSave_NoGame(int32_t Kaisai, const std::string& Kumi) {
 
 bool clsXmlSchedule::XmlDelete_NoGame(int32_t Kaisai, const std::string& Kumi) {
     const std::string path = GetFileName(Kaisai, Kumi);
-    if (::unlink(path.c_str()) == 0) return true;
+    if (RemoveFile(path) == 0) return true;
     ClassMessage(ClassName, "XmlDelete_NoGame", path + "\r\nファイルの削除に失敗しました。");
     return false;
 }

@@ -1,7 +1,6 @@
 #include "shell/clsShell.h"
 
-#include <unistd.h>
-
+#include "support/FileAccess.h"
 #include "support/Report.h"
 #include "support/Text.h"
 #include "support/clsFileSystemObject.h"
@@ -45,7 +44,7 @@ bool clsShell::ShellX(const std::string& strCommandLine, int WindowStyle, bool b
     }
 }
 
-bool clsShell::IsUserAdmin() const { return ::geteuid() == 0; }
+bool clsShell::IsUserAdmin() const { return ProcessIsElevated(); }
 
 bool clsShell::IsProtectedWindowsPath(const std::string& folder) {
     std::string f = ToLowerText(folder);
@@ -59,7 +58,7 @@ bool clsShell::IsVirtualstore() const {
     if (IsProtectedWindowsPath(folder)) return true;
 #ifndef _WIN32
     // On POSIX a program folder the user cannot write plays the protected folder's part.
-    if (::access(folder.c_str(), W_OK) != 0) return true;
+    if (!IsWritable(folder)) return true;
 #endif
     return false;
 }

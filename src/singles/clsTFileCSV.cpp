@@ -1,13 +1,12 @@
 #include "singles/clsTFileCSV.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstring>
 
 #include "singles/FailureText.h"
+#include "support/FileAccess.h"
 #include "support/clsAtomicFileWriter.h"
 #include "singles/clsTNumber.h"
 #include "support/NumberText.h"
@@ -33,40 +32,38 @@ class LineSplitter {
 public:
     static constexpr size_t MaxLineBytes = size_t{1} << 20;
 
+    // Takes bytes up to and including the first line end, or all of them; returns how many.
     // part(ptr, len, whole): whole when the piece is the complete line.
     template <typename Part, typename End>
-    void Feed(const char* p, size_t n, Part part, End end) {
-        if (tooLong_) return;
-        size_t i = 0;
-        if (n > 0 && afterCr_) {
-            if (p[0] == '\n') i = 1;
+    size_t FeedLine(const char* p, size_t n, Part part, End end) {
+        if (tooLong_ || n == 0) return n;
+        if (afterCr_) {
             afterCr_ = false;
+            if (p[0] == '\n') return 1;
         }
-        while (i < n) {
-            size_t j = i;
-            while (j < n && p[j] != '\r' && p[j] != '\n') ++j;
-            if (j > i) {
-                lineBytes_ += j - i;
-                if (lineBytes_ > MaxLineBytes) {
-                    tooLong_ = true;
-                    return;
-                }
-                part(p + i, j - i, j < n && !inLine_);
-                inLine_ = true;
+        size_t j = 0;
+        while (j < n && p[j] != '\r' && p[j] != '\n') ++j;
+        if (j > 0) {
+            lineBytes_ += j;
+            if (lineBytes_ > MaxLineBytes) {
+                tooLong_ = true;
+                return n;
             }
-            if (j == n) break;
-            end();
-            inLine_ = false;
-            lineBytes_ = 0;
-            if (p[j] == '\r') {
-                if (j + 1 < n) {
-                    if (p[j + 1] == '\n') ++j;
-                } else {
-                    afterCr_ = true;
-                }
-            }
-            i = j + 1;
+            part(p, j, j < n && !inLine_);
+            inLine_ = true;
         }
+        if (j == n) return n;
+        end();
+        inLine_ = false;
+        lineBytes_ = 0;
+        if (p[j] == '\r') {
+            if (j + 1 < n) {
+                if (p[j + 1] == '\n') ++j;
+            } else {
+                afterCr_ = true;
+            }
+        }
+        return j + 1;
     }
     template <typename End>
     void Finish(End end) {
@@ -74,6 +71,8 @@ public:
         inLine_ = false;
     }
     bool TooLong() const { return tooLong_; }
+    // Nothing of a line is pending: the next byte starts a line.
+    bool AtLineStart() const { return !inLine_ && !afterCr_ && !tooLong_; }
 
 private:
     bool afterCr_ = false;
@@ -81,6 +80,136 @@ private:
     bool tooLong_ = false;
     size_t lineBytes_ = 0;
 };
+
+// The fixed-width line "d,d,d,d,d,d,d,d,d,d,d" CR LF, checked and packed eight bytes at a
+// time. Words 0 and 1 are bytes 0-7 and 8-15 (digit, comma, ...), word 2 is bytes 15-22
+// (comma, digit, ..., CR, LF). XOR with the expected bytes leaves 0, 1 or 2 in a digit's
+// byte and 0 everywhere else.
+namespace plain {
+constexpr size_t Bytes = 23;
+constexpr bool Usable = std::endian::native == std::endian::little;
+constexpr uint64_t PatternA = 0x2C302C302C302C30;  // '0' ',' '0' ',' '0' ',' '0' ','
+constexpr uint64_t PatternB = 0x0A0D302C302C302C;  // ',' '0' ',' '0' ',' '0' CR LF
+constexpr uint64_t HighA = 0xFFFCFFFCFFFCFFFC;     // bits that must be clear
+constexpr uint64_t HighB = 0xFFFFFCFFFCFFFCFF;
+constexpr uint64_t LowA = 0x0001000100010001;      // the low bit of each digit's byte
+constexpr uint64_t LowB = 0x0000010001000100;
+// Digits in 16-bit lanes times these weights leave d0 + 3 d1 + 9 d2 + 27 d3 in the top lane.
+constexpr uint64_t Weights4 = 27 + (uint64_t{9} << 16) + (uint64_t{3} << 32) + (uint64_t{1} << 48);
+constexpr uint64_t Weights3 = 9 + (uint64_t{3} << 16) + (uint64_t{1} << 32);
+
+inline uint64_t Word(const char* p) {
+    uint64_t w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+}
+// A digit's byte of 3 has both low bits set.
+inline uint64_t Faults(uint64_t y, uint64_t high, uint64_t low) { return (y & high) | (y & (y >> 1) & low); }
+
+inline bool Faulty(const char* p, uint64_t& a, uint64_t& b, uint64_t& c) {
+    a = Word(p) ^ PatternA;
+    b = Word(p + 8) ^ PatternA;
+    c = Word(p + 15) ^ PatternB;
+    return (Faults(a, HighA, LowA) | Faults(b, HighA, LowA) | Faults(c, HighB, LowB)) != 0;
+}
+inline int32_t Pack(uint64_t a, uint64_t b, uint64_t c) {
+    const auto lo = static_cast<int32_t>((a * Weights4) >> 48);
+    const auto mid = static_cast<int32_t>((b * Weights4) >> 48);
+    const auto hi = static_cast<int32_t>((((c >> 8) * Weights3) >> 32) & 0xFFFF);
+    return lo + 81 * mid + 6561 * hi;
+}
+
+// Sixteen lines are 46 whole words: a block is checked with one pattern per word, in a loop
+// the compiler turns into vector instructions.
+constexpr size_t BlockLines = 16;
+constexpr size_t BlockWords = BlockLines * Bytes / 8;
+struct BlockPatterns {
+    uint64_t expect[BlockWords], high[BlockWords], low[BlockWords];
+};
+constexpr BlockPatterns MakeBlockPatterns() {
+    BlockPatterns t{};
+    for (size_t at = 0; at < BlockLines * Bytes; ++at) {
+        const size_t col = at % Bytes;
+        const bool digit = col < 21 && col % 2 == 0;
+        const uint64_t e = digit ? '0' : col < 21 ? ',' : col == 21 ? '\r' : '\n';
+        const int shift = static_cast<int>(at % 8) * 8;
+        t.expect[at / 8] |= e << shift;
+        t.high[at / 8] |= uint64_t{digit ? 0xFCu : 0xFFu} << shift;
+        t.low[at / 8] |= uint64_t{digit ? 1u : 0u} << shift;
+    }
+    return t;
+}
+inline constexpr BlockPatterns Block = MakeBlockPatterns();
+inline bool BlockIsPlain(const char* p) {
+    uint64_t faults = 0;
+    for (size_t k = 0; k < BlockWords; ++k) {
+        const uint64_t y = Word(p + 8 * k) ^ Block.expect[k];
+        faults |= (y & Block.high[k]) | (y & (y >> 1) & Block.low[k]);
+    }
+    return faults == 0;
+}
+
+// How many of the first `most` whole lines of p[0, n) are plain, counted from the start.
+inline size_t CountLines(const char* p, size_t n, size_t most) {
+    const size_t whole = std::min(n / Bytes, most);
+    size_t k = 0;
+    while (k + BlockLines <= whole && BlockIsPlain(p + k * Bytes)) k += BlockLines;
+    uint64_t a, b, c;
+    while (k < whole && !Faulty(p + k * Bytes, a, b, c)) ++k;
+    return k;
+}
+// The same, packing each plain line's single into out.
+inline size_t DecodeLines(const char* p, size_t n, size_t most, int32_t* out) {
+    const size_t whole = std::min(n / Bytes, most);
+    size_t k = 0;
+    uint64_t a, b, c;
+    while (k + BlockLines <= whole && BlockIsPlain(p + k * Bytes)) {
+        for (size_t e = k + BlockLines; k < e; ++k) {
+            const char* q = p + k * Bytes;
+            out[k] = Pack(Word(q) ^ PatternA, Word(q + 8) ^ PatternA, Word(q + 15) ^ PatternB);
+        }
+    }
+    while (k < whole && !Faulty(p + k * Bytes, a, b, c)) {
+        out[k] = Pack(a, b, c);
+        ++k;
+    }
+    return k;
+}
+
+// The text of four matches ("d,d,d,d,") for 0..80 and of the last three with the line end
+// (",d,d,d" CR LF) for 0..26.
+struct Texts {
+    char four[81][8];
+    char three[27][8];
+};
+constexpr Texts MakeTexts() {
+    Texts t{};
+    for (int v = 0; v < 81; ++v)
+        for (int g = 0, r = v; g < 4; ++g, r /= 3) {
+            t.four[v][2 * g] = static_cast<char>('0' + r % 3);
+            t.four[v][2 * g + 1] = ',';
+        }
+    for (int v = 0; v < 27; ++v) {
+        for (int g = 0, r = v; g < 3; ++g, r /= 3) {
+            t.three[v][2 * g] = ',';
+            t.three[v][2 * g + 1] = static_cast<char>('0' + r % 3);
+        }
+        t.three[v][6] = '\r';
+        t.three[v][7] = '\n';
+    }
+    return t;
+}
+inline constexpr Texts Text = MakeTexts();
+
+// Writes the line of a single number 0..SingleMax: Bytes bytes at p.
+inline void Encode(int32_t single, char* p) {
+    const int32_t q = single / 81;
+    std::memcpy(p, Text.four[single - q * 81], 8);
+    const int32_t hi = q / 81;
+    std::memcpy(p + 8, Text.four[q - hi * 81], 8);
+    std::memcpy(p + 15, Text.three[hi], 8);  // its comma overwrites the one already there
+}
+}  // namespace plain
 
 // One field of a line, classified as it streams by: not a number, a number equal to 0, 1 or
 // 2, or another number. "Number" is the program's rule: spaces around, a sign, digits with
@@ -223,28 +352,21 @@ private:
 // Reads a whole file in chunks; feed(ptr, len) per chunk. Returns 0 or an errno value.
 template <typename Feed>
 int ReadChunks(const std::string& path, std::vector<char>& buffer, Feed feed) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return errno;
+    InputFile file;
+    if (int err = file.Open(path)) return err;
     for (;;) {
-        ssize_t n = ::read(fd, buffer.data(), buffer.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            int err = errno;
-            ::close(fd);
-            return err;
-        }
+        size_t n = 0;
+        if (int err = file.Read(buffer.data(), buffer.size(), n)) return err;
         if (n == 0) break;
-        if (!feed(buffer.data(), static_cast<size_t>(n))) break;
+        if (!feed(buffer.data(), n)) break;
     }
-    ::close(fd);
     return 0;
 }
 
-off_t FileSize(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return 0;
-    off_t size = ::lseek(fd, 0, SEEK_END);
-    ::close(fd);
+int64_t FileSize(const std::string& path) {
+    InputFile file;
+    if (file.Open(path) != 0) return 0;
+    const int64_t size = file.Size();
     return size < 0 ? 0 : size;
 }
 
@@ -282,30 +404,27 @@ bool clsTFileCSV::CsvSave_Sub(const std::string& path, int32_t count, const std:
         FileFailure(Op, err, full);
         return false;
     }
-    char line[23];
-    line[21] = '\r';
-    line[22] = '\n';
-    uint8_t d[SingleGames];
-    int counter = 0;
-    for (int32_t i = 0; i < n; ++i) {
-        if (!IsSingleNumber(list[i])) {
-            ClassFailure(ClassName, Op, ErrOverflow.Description, ErrOverflow.Number);
-            return false;
+    // A block of lines between two progress steps is written in one piece.
+    std::vector<char> block(EventsEvery * plain::Bytes);
+    for (int32_t i = 0; i < n;) {
+        const int32_t end = std::min<int32_t>(n, i + EventsEvery);
+        char* q = block.data();
+        for (int32_t k = i; k < end; ++k, q += plain::Bytes) {
+            if (!IsSingleNumber(list[k])) {
+                ClassFailure(ClassName, Op, ErrOverflow.Description, ErrOverflow.Number);
+                return false;
+            }
+            plain::Encode(list[k], q);
         }
-        UnpackSingle(list[i], d);
-        for (int g = 0; g < SingleGames; ++g) {
-            line[2 * g] = static_cast<char>('0' + d[g]);
-            if (g < SingleGames - 1) line[2 * g + 1] = ',';
-        }
-        if (int err = out.Write(std::string_view(line, sizeof line))) {
+        if (int err = out.Write(std::string_view(block.data(), static_cast<size_t>(q - block.data())))) {
             FileFailure(Op, err, full);
             return false;
         }
-        if (++counter == EventsEvery) {
-            counter = 0;
-            progress.Value(i);
+        if (end - i == EventsEvery) {
+            progress.Value(end - 1);
             Report().DoEvents();
         }
+        i = end;
     }
     progress.Value(max);
     if (int err = out.Commit()) {
@@ -325,12 +444,23 @@ bool clsTFileCSV::CsvLoad_Sub(const std::string& path, int32_t& count, std::vect
     const std::string full = fso.GetFullPath(path);
     std::vector<char> buffer(ChunkSize);
 
+    const bool bulk = reader_ == Reader::Bulk && plain::Usable;
+
     int64_t lines = 0;
     {
         LineSplitter split;
         auto end = [&] { ++lines; };
+        auto none = [](const char*, size_t, bool) {};
         int err = ReadChunks(full, buffer, [&](const char* p, size_t n) {
-            split.Feed(p, n, [](const char*, size_t, bool) {}, end);
+            for (size_t i = 0; i < n && !split.TooLong();) {
+                if (bulk && split.AtLineStart()) {
+                    const size_t k = plain::CountLines(p + i, n - i, n);
+                    lines += static_cast<int64_t>(k);
+                    i += k * plain::Bytes;
+                    if (i == n) break;
+                }
+                i += split.FeedLine(p + i, n - i, none, end);
+            }
             return !split.TooLong();
         });
         if (err) {
@@ -357,15 +487,18 @@ bool clsTFileCSV::CsvLoad_Sub(const std::string& path, int32_t& count, std::vect
         int64_t read = 0;
         int counter = 0;
         bool failed = false;
-        auto finishLine = [&](LineReader::Outcome o, int32_t s) {
-            if (o == LineReader::Outcome::Single) singles.push_back(s);
-            else if (o == LineReader::Outcome::Fail) failed = true;
-            ++read;
+        auto step = [&] {
             if (++counter == EventsEvery) {
                 counter = 0;
                 progress.Value(read);
                 Report().DoEvents();
             }
+        };
+        auto finishLine = [&](LineReader::Outcome o, int32_t s) {
+            if (o == LineReader::Outcome::Single) singles.push_back(s);
+            else if (o == LineReader::Outcome::Fail) failed = true;
+            ++read;
+            step();
         };
         bool plainPending = false;
         int32_t plainSingle = 0;
@@ -383,9 +516,27 @@ bool clsTFileCSV::CsvLoad_Sub(const std::string& path, int32_t& count, std::vect
                 finishLine(o, s);
             }
         };
+        // Plain lines up to the next progress step at a time, the general reader for the rest.
+        int32_t decoded[EventsEvery];
         int err = ReadChunks(full, buffer, [&](const char* p, size_t n) {
-            split.Feed(p, n, part, end);
-            failed = failed || split.TooLong();
+            for (size_t i = 0; i < n && !failed;) {
+                if (bulk && split.AtLineStart()) {
+                    size_t k;
+                    do {
+                        k = plain::DecodeLines(p + i, n - i, static_cast<size_t>(EventsEvery - counter), decoded);
+                        singles.insert(singles.end(), decoded, decoded + k);
+                        i += k * plain::Bytes;
+                        read += static_cast<int64_t>(k);
+                        if (k > 0) {
+                            counter += static_cast<int>(k) - 1;
+                            step();
+                        }
+                    } while (k > 0 && counter == 0);
+                    if (i == n) break;
+                }
+                i += split.FeedLine(p + i, n - i, part, end);
+                failed = failed || split.TooLong();
+            }
             return !failed;
         });
         if (!err && !failed) split.Finish(end);

@@ -10,6 +10,11 @@ class clsTFileCSV {
 public:
     static constexpr const char* Prefix = "KMATE-";
 
+    // Fixed-width lines are read in bulk; LineByLine takes every line through the general
+    // reader, which the bulk path must agree with on every file.
+    enum class Reader { Bulk, LineByLine };
+    explicit clsTFileCSV(Reader reader = Reader::Bulk) : reader_(reader) {}
+
     // Both report failures themselves and return false. A failed load leaves the arguments
     // as they were; a failed save leaves any previous file whole.
     bool CsvSave(const std::string& strFileName, int32_t lngSCount, const std::vector<int32_t>& lngSingle) const;
@@ -24,6 +29,8 @@ private:
     bool CsvSave_Sub(const std::string& path, int32_t count, const std::vector<int32_t>& list) const;
     bool CsvLoad_Sub(const std::string& path, int32_t& count, std::vector<int32_t>& list) const;
     static int32_t GetKaisaikai_Sub(const std::u32string& name, size_t start);
+
+    Reader reader_;
 };
 
 }  // namespace kujimate

@@ -65,19 +65,32 @@ long clsHtmlGet::GetFile(const std::string& strFileName, int bytCode) {
     return Tokenise(std::move(page));
 }
 
-long clsHtmlGet::GetTextData(std::vector<std::string>& strList) const {
-    strList.clear();
+std::vector<std::string> BodyTextLines(const HtmlRecordList& records) {
+    std::vector<std::string> lines;
     bool joining = false;
-    for (size_t i = 0; i < records_.Size(); ++i) {
-        if (!records_.InBody(i)) continue;
-        if (records_.IsTag(i)) {
-            joining = TextEqualsIgnoreCase(records_.Name(i), "BR");
-        } else if (joining && !strList.empty()) {
-            strList.back() += records_.Name(i);
+    for (size_t i = 0; i < records.Size(); ++i) {
+        if (!records.InBody(i)) continue;
+        if (records.IsTag(i)) {
+            joining = TextEqualsIgnoreCase(records.Name(i), "BR");
+        } else if (joining && !lines.empty()) {
+            lines.back() += records.Name(i);
         } else {
-            strList.push_back(records_.Name(i));
+            lines.push_back(records.Name(i));
         }
     }
+    return lines;
+}
+
+std::vector<std::string> PageTextLines(std::string_view html) {
+    clsHtmlData data;
+    data.GetHtmlData(html);
+    HtmlRecordList records = data.TakeRecords();
+    records.RemoveSpacesFromNames();
+    return BodyTextLines(records);
+}
+
+long clsHtmlGet::GetTextData(std::vector<std::string>& strList) const {
+    strList = BodyTextLines(records_);
     return static_cast<long>(strList.size());
 }
 

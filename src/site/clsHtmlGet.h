@@ -2,6 +2,7 @@
 // Fetches a page and turns it into the visible text lines of its body, the form in which
 // the page parsers look for their markers.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "site/clsHtmlData.h"
@@ -9,6 +10,11 @@
 #include "support/clsFileStream.h"
 
 namespace kujimate {
+
+// The lines of a page's body in page order, the text runs a <br> joins being one line.
+std::vector<std::string> BodyTextLines(const HtmlRecordList& records);
+// The same for a page held in memory (UTF-8), cut as a fetched page is.
+std::vector<std::string> PageTextLines(std::string_view html);
 
 class clsHtmlGet {
 public:

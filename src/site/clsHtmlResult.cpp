@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "refdata/clsTGameType.h"
 #include "site/PageLines.h"
@@ -22,6 +23,17 @@ uint8_t ByteValue(const std::string& text) {
     if (!v) throw HtmlParseError(TypeMismatchText, TypeMismatchNumber);
     if (*v < 0 || *v > 255) throw HtmlParseError("オーバーフローしました。", 6);
     return static_cast<uint8_t>(*v);
+}
+
+// The first line at or after lngPos that is exactly strFind; lngPos moves to it.
+bool FindLine(const std::vector<std::string>& strList, size_t& lngPos, const std::string& strFind) {
+    for (size_t i = lngPos; i < strList.size(); ++i) {
+        if (strList[i] == strFind) {
+            lngPos = i;
+            return true;
+        }
+    }
+    return false;
 }
 }  // namespace
 
@@ -54,28 +66,27 @@ bool clsHtmlResult::GetResultFile(const std::string& strFileName, int bytCode, i
     }
 }
 
-bool clsHtmlResult::FindLine(const std::vector<std::string>& strList, size_t& lngPos, const std::string& strFind) {
-    for (size_t i = lngPos; i < strList.size(); ++i) {
-        if (strList[i] == strFind) {
-            lngPos = i;
-            return true;
-        }
-    }
-    return false;
+bool clsHtmlResult::Parse(const std::string& Kumi) {
+    std::vector<std::string> lines;
+    htmlGet_.GetTextData(lines);
+    const PageReading<ResultRecord> page = ReadResultPage(std::move(lines), Kumi);
+    unpublished_ = page.Unpublished;
+    if (page.Read) record_ = page.Record;
+    return page.Read;
 }
 
-bool clsHtmlResult::Parse(const std::string& Kumi) {
+PageReading<ResultRecord> ReadResultPage(std::vector<std::string> lines, const std::string& Kumi) {
+    PageReading<ResultRecord> page;
     try {
-        std::vector<std::string> lines;
-        htmlGet_.GetTextData(lines);
+        clsHtmlToto values;
         ResultRecord rec;
         const std::string title = Kumi.empty() ? "BIG1000くじ結果" : "BIG1000-" + Kumi + "組くじ結果";
         if (!Kumi.empty()) rec.Group = Kumi;
         bool header = false, summaryDone = false;
-        auto currency = [&](size_t i) { return htmlToto_.StringToCurrency(LineAt(lines, i)); };
+        auto currency = [&](size_t i) { return values.StringToCurrency(LineAt(lines, i)); };
         auto dateEx = [&](size_t i) {
             LineAt(lines, i);
-            return htmlToto_.StringToDateEx(lines[i]);
+            return values.StringToDateEx(lines[i]);
         };
         size_t i = 0;
         while (i < lines.size()) {
@@ -83,7 +94,7 @@ bool clsHtmlResult::Parse(const std::string& Kumi) {
             if (!header) {
                 if (line == NotShown) break;
                 long kaisai = 0;
-                if (!htmlToto_.GetKaisaikai(line, kaisai, title)) {
+                if (!values.GetKaisaikai(line, kaisai, title)) {
                     ++i;
                     continue;
                 }
@@ -147,20 +158,21 @@ bool clsHtmlResult::Parse(const std::string& Kumi) {
             if (n == GameCount) break;
         }
         if (!header) {
-            unpublished_ = true;
-            return false;
+            page.Unpublished = true;
+            return page;
         }
         bool allCalledOff = true;
         for (int n = 1; n <= GameCount; ++n) allCalledOff = allCalledOff && rec.Games[n].Outcome == CalledOff;
         rec.Cancelled = allCalledOff;
-        record_ = rec;
-        return true;
+        page.Read = true;
+        page.Record = rec;
+        return page;
     } catch (const HtmlParseError& e) {
         ClassFailure(ClassName, "GetResult", e.what(), e.Number());
     } catch (const std::exception& e) {
         ClassFailure(ClassName, "GetResult", e.what(), 0);
     }
-    return false;
+    return page;
 }
 
 }  // namespace kujimate

@@ -6,8 +6,13 @@
 
 #include "drawdata/PageParsers.h"
 #include "site/HtmlPageParser.h"
+#include "site/PageReading.h"
 
 namespace kujimate {
+
+// The result on a page's text lines; Kumi is the group ("" for the main draw). A value that
+// breaks the page is reported under clsHtmlResult.
+PageReading<ResultRecord> ReadResultPage(std::vector<std::string> lines, const std::string& Kumi);
 
 class clsHtmlResult : public HtmlPageParser<ResultPageParser> {
 public:
@@ -20,8 +25,6 @@ public:
 
 private:
     bool Parse(const std::string& Kumi);
-    // The first line at or after lngPos that is exactly strFind; lngPos moves to it.
-    static bool FindLine(const std::vector<std::string>& strList, size_t& lngPos, const std::string& strFind);
 
     std::string urlPrefix_;
     ResultRecord record_;

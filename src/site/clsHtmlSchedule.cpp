@@ -1,6 +1,7 @@
 #include "site/clsHtmlSchedule.h"
 
 #include <exception>
+#include <utility>
 
 #include "site/PageLines.h"
 #include "site/basBigSettings.h"
@@ -24,7 +25,7 @@ bool clsHtmlSchedule::GetSchedule(int32_t No, const std::string& Kumi, OwnerWind
         const std::string url = urlPrefix_ + FormatNumber(static_cast<int64_t>(No), "0000") + urlSuffix_;
         htmlGet_.ProgressDialogMessage("第" + std::to_string(No) + "回 開催情報取得中 (オフィシャル)");
         if (htmlGet_.GetHttp(url, "", owner, 8) <= 0) return false;
-        return Parse(No, Kumi);
+        return Parse(Kumi);
     } catch (const std::exception& e) {
         ClassFailure(ClassName, "GetSchedule", e.what(), 0);
         return false;
@@ -37,43 +38,53 @@ bool clsHtmlSchedule::GetScheduleFile(const std::string& strFileName, int bytCod
     unpublished_ = false;
     try {
         if (htmlGet_.GetFile(strFileName, bytCode) <= 0) return false;
-        return Parse(No, Kumi);
+        return Parse(Kumi);
     } catch (const std::exception& e) {
         ClassFailure(ClassName, "GetSchedule", e.what(), 0);
         return false;
     }
 }
 
-bool clsHtmlSchedule::Parse(int32_t No, const std::string& Kumi) {
+bool clsHtmlSchedule::Parse(const std::string& Kumi) {
+    std::vector<std::string> lines;
+    htmlGet_.GetTextData(lines);
+    const PageReading<ScheduleRecord> page = ReadSchedulePage(std::move(lines), Kumi, CurrentYear(), totoData_);
+    unpublished_ = page.Unpublished;
+    if (page.Read) record_ = page.Record;
+    return page.Read;
+}
+
+PageReading<ScheduleRecord> ReadSchedulePage(std::vector<std::string> lines, const std::string& Kumi,
+                                             int workingYear, clsTotoData& teams) {
+    PageReading<ScheduleRecord> page;
     try {
-        std::vector<std::string> lines;
-        htmlGet_.GetTextData(lines);
+        clsHtmlToto values;
         ScheduleRecord rec;
         const std::string title = Kumi.empty() ? "BIG1000くじ指定試合" : "BIG1000-" + Kumi + "組くじ情報";
         if (!Kumi.empty()) rec.Group = Kumi;
-        int year = CurrentYear();
+        int year = workingYear;
         bool header = false, failed = false, game11Read = false;
         auto dateEx = [&](size_t i) {
             LineAt(lines, i);
-            return htmlToto_.StringToDateEx(lines[i]);
+            return values.StringToDateEx(lines[i]);
         };
         for (size_t i = 0; i < lines.size(); ++i) {
             const std::string line = lines[i];
             if (!header) {
                 if (line == NotShown) break;
                 long kaisai = 0;
-                if (!htmlToto_.GetKaisaikai(line, kaisai, title)) continue;
+                if (!values.GetKaisaikai(line, kaisai, title)) continue;
                 rec.DrawNo = static_cast<int32_t>(kaisai);
                 header = true;
             }
             if (line == "くじは中止となりました。") {
                 rec.HoldState = 2;
             } else if (line == "販売開始日") {
-                rec.SaleStart = htmlToto_.StringToDateEx2(LineAt(lines, ++i));
+                rec.SaleStart = values.StringToDateEx2(LineAt(lines, ++i));
                 // An unreadable date must not move the matches to the year 1899.
                 if (!rec.SaleStart.IsZero()) year = rec.SaleStart.Year();
             } else if (line == "販売終了日") {
-                rec.SaleEnd = htmlToto_.StringToDateEx2(LineAt(lines, ++i));
+                rec.SaleEnd = values.StringToDateEx2(LineAt(lines, ++i));
             } else if (line == "結果発表日") {
                 rec.ResultDate = dateEx(++i);
             } else if (line == "払戻開始日") {
@@ -92,7 +103,7 @@ bool clsHtmlSchedule::Parse(int32_t No, const std::string& Kumi) {
                     !clsHtmlToto::ReadDate(LineAt(lines, i + 2), g.KickOff))
                     throw HtmlParseError(TypeMismatchText, TypeMismatchNumber);
                 g.Stadium = LineAt(lines, i + 3);
-                g.Home = totoData_.GetShortTeamName(LineAt(lines, i + 4), rec.DrawNo);
+                g.Home = teams.GetShortTeamName(LineAt(lines, i + 4), rec.DrawNo);
                 if (g.Home.empty()) {
                     failed = true;
                     break;
@@ -102,7 +113,7 @@ bool clsHtmlSchedule::Parse(int32_t No, const std::string& Kumi) {
                     failed = true;
                     break;
                 }
-                g.Away = totoData_.GetShortTeamName(LineAt(lines, i + 6), rec.DrawNo);
+                g.Away = teams.GetShortTeamName(LineAt(lines, i + 6), rec.DrawNo);
                 if (g.Away.empty()) {
                     failed = true;
                     break;
@@ -112,18 +123,19 @@ bool clsHtmlSchedule::Parse(int32_t No, const std::string& Kumi) {
             }
         }
         if (!header) {
-            unpublished_ = true;
-            return false;
+            page.Unpublished = true;
+            return page;
         }
-        if (failed) return false;
-        record_ = rec;
-        return true;
+        if (failed) return page;
+        page.Read = true;
+        page.Record = rec;
+        return page;
     } catch (const HtmlParseError& e) {
         ClassFailure(ClassName, "GetSchedule", e.what(), e.Number());
     } catch (const std::exception& e) {
         ClassFailure(ClassName, "GetSchedule", e.what(), 0);
     }
-    return false;
+    return page;
 }
 
 }  // namespace kujimate

@@ -7,8 +7,15 @@
 #include "drawdata/PageParsers.h"
 #include "refdata/clsTotoData.h"
 #include "site/HtmlPageParser.h"
+#include "site/PageReading.h"
 
 namespace kujimate {
+
+// The schedule on a page's text lines. Kumi is the group ("" for the main draw); dates
+// without a year take the page's first day of sale, or workingYear before it; teams give the
+// short names. A value that breaks the page is reported under clsHtmlSchedule.
+PageReading<ScheduleRecord> ReadSchedulePage(std::vector<std::string> lines, const std::string& Kumi,
+                                             int workingYear, clsTotoData& teams);
 
 class clsHtmlSchedule : public HtmlPageParser<SchedulePageParser> {
 public:
@@ -20,7 +27,7 @@ public:
     ScheduleRecord GetRecord() const override { return record_; }
 
 private:
-    bool Parse(int32_t No, const std::string& Kumi);
+    bool Parse(const std::string& Kumi);
 
     clsTotoData totoData_;
     std::string urlPrefix_;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <exception>
+#include <utility>
 
 #include "drawdata/clsSchedule.h"
 #include "site/PageLines.h"
@@ -60,22 +61,32 @@ bool clsHtmlVote::GetVoteFile(const std::string& strFileName, int bytCode, int32
 }
 
 bool clsHtmlVote::Parse(const std::string& Kumi, const ScheduleRecord& schedule, bool& blnFinal) {
+    std::vector<std::string> lines;
+    htmlGet_.GetTextData(lines);
+    const PageReading<VoteRecord> page = ReadVotePage(std::move(lines), Kumi, schedule, CurrentYear(), blnFinal);
+    unpublished_ = page.Unpublished;
+    if (page.Read) record_ = page.Record;
+    return page.Read;
+}
+
+PageReading<VoteRecord> ReadVotePage(std::vector<std::string> lines, const std::string& Kumi,
+                                     const ScheduleRecord& schedule, int workingYear, bool& blnFinal) {
+    PageReading<VoteRecord> page;
     try {
-        std::vector<std::string> lines;
-        htmlGet_.GetTextData(lines);
+        clsHtmlToto values;
         VoteRecord work;
         std::array<VoteGame, TotoGameCount + 1> toto{};  // 1 to 13
         bool header = false, stamped = false, failed = false, final = false;
-        int year = CurrentYear();
+        int year = workingYear;
         Date matchDate, kickOff;
         auto totals = [&](SaleTotals& t, size_t i) {
-            t.Total = htmlToto_.StringToCurrency(LineAt(lines, i + 1));
-            t.Multi = htmlToto_.StringToCurrency(LineAt(lines, i + 2));
-            t.Single = htmlToto_.StringToCurrency(LineAt(lines, i + 3));
+            t.Total = values.StringToCurrency(LineAt(lines, i + 1));
+            t.Multi = values.StringToCurrency(LineAt(lines, i + 2));
+            t.Single = values.StringToCurrency(LineAt(lines, i + 3));
         };
         auto dateEx = [&](size_t i) {
             LineAt(lines, i);
-            return htmlToto_.StringToDateEx(lines[i]);
+            return values.StringToDateEx(lines[i]);
         };
         size_t i = 0;
         while (i < lines.size()) {
@@ -83,7 +94,7 @@ bool clsHtmlVote::Parse(const std::string& Kumi, const ScheduleRecord& schedule,
             if (!header) {
                 if (line == NotShown) break;
                 long kaisai = 0;
-                if (htmlToto_.Kaisaikai(line, kaisai)) {
+                if (values.Kaisaikai(line, kaisai)) {
                     work.DrawNo = static_cast<int32_t>(kaisai);
                     header = true;
                 }
@@ -93,7 +104,7 @@ bool clsHtmlVote::Parse(const std::string& Kumi, const ScheduleRecord& schedule,
             if (!stamped) {
                 Date asOf;
                 bool isFinal = false;
-                if (htmlToto_.GetStringToDateNow(line, asOf, isFinal)) {
+                if (values.GetStringToDateNow(line, asOf, isFinal)) {
                     stamped = true;
                     work.AsOf = asOf;
                     final = blnFinal = isFinal;
@@ -105,7 +116,7 @@ bool clsHtmlVote::Parse(const std::string& Kumi, const ScheduleRecord& schedule,
             if (line == "売上金額") { totals(work.SalesAmount, i); i += 4; continue; }
             if (line == "投票口数") { totals(work.VoteUnits, i); i += 4; continue; }
             if (line == "投票枚数") { totals(work.VoteTickets, i); i += 4; continue; }
-            if (line == "販売期間") { htmlToto_.DateString2(LineAt(lines, i + 1), work.SaleStart, work.SaleEnd); i += 2; continue; }
+            if (line == "販売期間") { values.DateString2(LineAt(lines, i + 1), work.SaleStart, work.SaleEnd); i += 2; continue; }
             if (line == "結果発表日") { work.ResultDate = dateEx(i + 1); i += 2; continue; }
             if (line == "払戻開始日") { work.RefundStart = dateEx(i + 1); i += 2; continue; }
             if (line == "払戻期限") { work.RefundEnd = dateEx(i + 1); i += 2; continue; }
@@ -135,17 +146,17 @@ bool clsHtmlVote::Parse(const std::string& Kumi, const ScheduleRecord& schedule,
             const int outcomes[3] = {1, 0, 2};
             for (int k = 0; k < 3 && !failed; ++k) {
                 VoteCount& c = g.Counts[static_cast<size_t>(outcomes[k])];
-                failed = !htmlToto_.GetValue2(LineAt(lines, at + 2 + static_cast<size_t>(k)), c.Votes, c.Rate);
+                failed = !values.GetValue2(LineAt(lines, at + 2 + static_cast<size_t>(k)), c.Votes, c.Rate);
             }
             if (failed) break;
             g.Away = LineAt(lines, at + 5);
             i = at + 6;
         }
         if (!stamped) {
-            unpublished_ = true;
-            return false;
+            page.Unpublished = true;
+            return page;
         }
-        if (failed) return false;
+        if (failed) return page;
         if (final) work.AsOf = work.SaleEnd;
 
         VoteRecord out;
@@ -169,14 +180,15 @@ bool clsHtmlVote::Parse(const std::string& Kumi, const ScheduleRecord& schedule,
                 }
             }
         }
-        record_ = out;
-        return true;
+        page.Read = true;
+        page.Record = out;
+        return page;
     } catch (const HtmlParseError& e) {
         ClassFailure(ClassName, "GetVote", e.what(), e.Number());
     } catch (const std::exception& e) {
         ClassFailure(ClassName, "GetVote", e.what(), 0);
     }
-    return false;
+    return page;
 }
 
 }  // namespace kujimate

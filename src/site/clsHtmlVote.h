@@ -2,11 +2,20 @@
 // The toto vote-status page of the same draw number: its units and rates per match,
 // attached to the 11 BIG1000 matches of the stored schedule by team names.
 #include <string>
+#include <vector>
 
 #include "drawdata/PageParsers.h"
 #include "site/HtmlPageParser.h"
+#include "site/PageReading.h"
 
 namespace kujimate {
+
+// The vote figures on a page's text lines, put on the matches of the stored schedule of the
+// same draw by their team names. Kumi is the group; dates without a year take the page's
+// time stamp, or workingYear without one. blnFinal is set as by VotePageParser::GetVote.
+// A value that breaks the page is reported under clsHtmlVote.
+PageReading<VoteRecord> ReadVotePage(std::vector<std::string> lines, const std::string& Kumi,
+                                     const ScheduleRecord& schedule, int workingYear, bool& blnFinal);
 
 class clsHtmlVote : public HtmlPageParser<VotePageParser> {
 public:

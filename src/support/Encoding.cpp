@@ -45,6 +45,10 @@ void AppendUtf8(std::string& out, char32_t cp) {
 
 bool IsValidUtf8(std::string_view s) {
     for (size_t i = 0; i < s.size();) {
+        if (static_cast<unsigned char>(s[i]) < 0x80) {
+            ++i;
+            continue;
+        }
         size_t before = i;
         char32_t cp = DecodeUtf8(s, i);
         if (cp == 0xFFFD && !(i - before == 3 && s.substr(before, 3) == "\xEF\xBF\xBD")) return false;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "support/Encoding.h"
+#include "support/FileAccess.h"
 #include "support/Report.h"
 #include "support/clsAtomicFileWriter.h"
 
@@ -58,7 +59,7 @@ bool clsFileStream::ReadAll(const std::string& strFileName, std::string& bytes, 
         if (errMessage_) ClassMessage(ClassName, operation, "ファイルが存在しません。\r\n" + f);
         return false;
     }
-    FILE* fp = std::fopen(f.c_str(), "rb");
+    FILE* fp = OpenStdioFile(f, "rb");
     if (!fp) {
         int err = errno;
         ClassFailure(ClassName, operation, FileErrorDescription(err) + "\r\n" + f, err);

@@ -1,13 +1,10 @@
 #include "support/clsFileSystemObject.h"
 
-#include <fnmatch.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
+#include "support/FileAccess.h"
 #include "support/Report.h"
 #include "support/Text.h"
 
@@ -27,13 +24,8 @@ void SplitLast(const std::string& native, std::string& dir, std::string& name) {
     name = native.substr(p + 1);
 }
 
-enum class EntryKind { None, File, Folder };
-
-EntryKind KindOf(const std::string& native) {
-    struct stat st {};
-    if (::stat(native.c_str(), &st) != 0) return EntryKind::None;
-    return S_ISDIR(st.st_mode) ? EntryKind::Folder : EntryKind::File;
-}
+using EntryKind = FileKind;
+EntryKind KindOf(const std::string& native) { return KindOfPath(native); }
 
 // The directory search: does some entry match the pattern (wildcards in the last component)?
 bool Search(const std::string& spec, bool foldersToo) {
@@ -47,10 +39,10 @@ bool Search(const std::string& spec, bool foldersToo) {
         return k == EntryKind::File || (foldersToo && k == EntryKind::Folder);
     }
     std::error_code ec;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string n = it->path().filename().string();
-        if (::fnmatch(name.c_str(), n.c_str(), FNM_PERIOD | FNM_CASEFOLD) != 0) continue;
-        EntryKind k = KindOf(it->path().string());
+    for (fs::directory_iterator it(FsPath(dir), ec), end; !ec && it != end; it.increment(ec)) {
+        std::string n = PathText(it->path().filename());
+        if (!WildcardMatch(name, n)) continue;
+        EntryKind k = KindOf(PathText(it->path()));
         if (k == EntryKind::File || (foldersToo && k == EntryKind::Folder)) return true;
     }
     return false;
@@ -58,10 +50,10 @@ bool Search(const std::string& spec, bool foldersToo) {
 }  // namespace
 
 std::string clsFileSystemObject::ExecutableFolder() {
+    std::string folder = ExecutableFolderPath();
+    if (!folder.empty()) return folder;
     std::error_code ec;
-    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) return fs::current_path(ec).string();
-    return exe.parent_path().string();
+    return PathText(fs::current_path(ec));
 }
 
 const std::string& clsFileSystemObject::ProgramFolder() {
@@ -75,8 +67,8 @@ void clsFileSystemObject::SetProgramFolder(const std::string& folder) {
     // path built on it would look relative and be resolved a second time.
     if (!g_programFolder.empty() && g_programFolder[0] != PathSep) {
         std::error_code ec;
-        const fs::path abs = fs::absolute(g_programFolder, ec);
-        if (!ec) g_programFolder = abs.lexically_normal().string();
+        const fs::path abs = fs::absolute(FsPath(g_programFolder), ec);
+        if (!ec) g_programFolder = PathText(abs.lexically_normal());
     }
     while (g_programFolder.size() > 1 && g_programFolder.back() == PathSep) g_programFolder.pop_back();
 }
@@ -129,7 +121,7 @@ bool clsFileSystemObject::FolderCheck(const std::string& folder) const {
     std::string f = GetFullPath(folder);
     if (FolderExists(f)) return true;
     std::error_code ec;
-    fs::create_directories(ToNative(f), ec);
+    fs::create_directories(FsPath(ToNative(f)), ec);
     return !ec && KindOf(ToNative(f)) == EntryKind::Folder;
 }
 
@@ -140,10 +132,10 @@ long clsFileSystemObject::GetFileList(const std::string& pattern, std::vector<st
     std::string dir, name;
     SplitLast(native, dir, name);
     std::error_code ec;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string n = it->path().filename().string();
+    for (fs::directory_iterator it(FsPath(dir), ec), end; !ec && it != end; it.increment(ec)) {
+        std::string n = PathText(it->path().filename());
         if (n.empty() || n[0] == '.') continue;  // hidden
-        if (::fnmatch(name.c_str(), n.c_str(), FNM_PERIOD | FNM_CASEFOLD) != 0) continue;
+        if (!WildcardMatch(name, n)) continue;
         std::error_code ec2;
         if (!it->is_regular_file(ec2)) continue;
         list.push_back(n);

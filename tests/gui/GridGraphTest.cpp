@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -8,6 +9,7 @@
 #include "common/TestSupport.h"
 #include "ui/gui/clsGrid.h"
 #include "ui/gui/clsPictureBox.h"
+#include "ui/gui/frmWaitDialog.h"
 #include "views/gui/clsGraph.h"
 
 using namespace kujimate;
@@ -16,6 +18,18 @@ using namespace kujimate::test;
 namespace {
 QColor Px(const QImage& img, int x, int y) { return img.pixelColor(x, y); }
 const QColor Line(192, 192, 192);
+
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* w) { w->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
 }  // namespace
 
 TEST(Grid, DrawsCellsBetweenSharedLinesAndOnlyWhatChanged) {
@@ -197,4 +211,36 @@ TEST(Graph, ProgressBar) {
     g.Max(4);  // resets the value
     EXPECT_EQ(g.Value(), 0);
     EXPECT_EQ(Px(box.Snapshot(), 0, 0), QColor(200, 200, 200));
+    // Redrawn only when the filled width moves by a pixel.
+    EXPECT_FALSE(g.Max(1000));  // empty already
+    EXPECT_FALSE(g.Value(5));   // half a pixel, rounded to even
+    EXPECT_TRUE(g.Value(6));
+    EXPECT_EQ(Px(box.Snapshot(), 0, 0), QColor(160, 160, 225));
+    EXPECT_FALSE(g.Value(14));
+    EXPECT_TRUE(g.Value(15));
+    EXPECT_EQ(Px(box.Snapshot(), 1, 0), QColor(160, 160, 225));
+    EXPECT_TRUE(g.Max(1000));  // back to empty
+    EXPECT_EQ(Px(box.Snapshot(), 0, 0), QColor(200, 200, 200));
+    EXPECT_FALSE(g.Max(7));
+}
+
+// A million lines set the value a thousand times; the dialog paints its bar once per pixel of
+// the bar at most, and its message only when the text changes.
+TEST(Graph, TheProgressDialogPaintsOnlyWhatChangesOnScreen) {
+    frmWaitDialog dialog(nullptr);
+    dialog.show();
+    QApplication::processEvents();
+    PaintCounter bar(dialog.GraphArea());
+    PaintCounter message(dialog.findChild<QWidget*>(QStringLiteral("lblMessage")));
+    dialog.SetMessage(QStringLiteral("CSVファイルの読込中"));
+    dialog.SetMessage(QStringLiteral("CSVファイルの読込中"));
+    EXPECT_EQ(message.paints, 1);
+    dialog.SetMax(1000000);
+    for (int64_t v = 1001; v < 1000000; v += 1001) dialog.SetValue(v);
+    dialog.SetValue(1000000);
+    QApplication::processEvents();
+    EXPECT_GE(bar.paints, 200);
+    EXPECT_LE(bar.paints, 290);
+    const QImage img = dialog.GraphArea()->Snapshot();
+    EXPECT_EQ(Px(img, img.width() - 1, 0), QColor(160, 160, 225));
 }

@@ -13,4 +13,7 @@ check() {  # folder, forbidden include prefix
 check drawdata site
 check singles analysis
 check support shell
+# The ledger sits on the check, the singles and the draw data, below the window's shell.
+for low in support drawdata singles check; do check "$low" ledger; done
+check ledger shell
 exit $status

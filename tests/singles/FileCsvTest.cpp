@@ -4,6 +4,7 @@
 #include <chrono>
 #include <filesystem>
 #include <random>
+#include <tuple>
 
 #include "common/TestSupport.h"
 #include "singles/clsTFileCSV.h"
@@ -41,6 +42,15 @@ TEST_F(FileCsvTest, SaveWritesOneLinePerSingleAndLoadGivesTheListBack) {
     ASSERT_TRUE(clsTFileCSV().CsvLoad("UserData\\KUJIMATE\\a.csv", count, back));  // below the program folder
     EXPECT_EQ(count, 5);
     EXPECT_EQ(back, list);
+
+    // Every single number, written and read back by both readers.
+    std::vector<int32_t> all(177147);
+    for (int32_t i = 0; i < 177147; ++i) all[i] = (i * 7919) % 177147;
+    ASSERT_TRUE(clsTFileCSV().CsvSave(Path("all.csv"), 177147, all));
+    for (auto reader : {clsTFileCSV::Reader::Bulk, clsTFileCSV::Reader::LineByLine}) {
+        ASSERT_TRUE(clsTFileCSV(reader).CsvLoad(Path("all.csv"), count, back));
+        EXPECT_EQ(back, all);
+    }
 
     ASSERT_TRUE(clsTFileCSV().CsvSave(Path("empty.csv"), 0, {}));
     EXPECT_EQ(ReadBytes(folder / "empty.csv"), "");
@@ -174,6 +184,89 @@ TEST_F(FileCsvTest, ProgressStepsEvery1001Lines) {
         if (e.kind == K::ProgressValue) steps.push_back("value " + std::to_string(e.number));
     }
     EXPECT_EQ(steps, (std::vector<std::string>{"max 1249", "CSVファイルに保存中", "value 1000", "value 1249"}));
+}
+
+// Every file loads the same through the bulk reader of fixed-width lines as line by line:
+// result, messages, progress steps and event points.
+TEST_F(FileCsvTest, TheBulkReaderAgreesWithTheLineByLineReader) {
+    struct Loaded {
+        bool ok;
+        int32_t count = -1;
+        std::vector<int32_t> list{-1};
+        std::vector<RecordingReporter::Entry> steps;
+    };
+    auto load = [&](clsTFileCSV::Reader reader) {
+        rec.Clear();
+        Loaded r{};
+        r.ok = clsTFileCSV(reader).CsvLoad(Path("in.csv"), r.count, r.list);
+        r.steps = rec.entries;
+        return r;
+    };
+    const std::string p = L34066 + "\r\n";
+    std::string many;  // crosses the reader's chunks of 1 MiB at every place in a line
+    for (int i = 0; i < 150000; ++i) many += i % 3 ? p : "2,2,2,2,2,2,2,2,2,2,2\r\n";
+    const std::string mebibyte = "0,0,0,0,0,0,0,0,0,0," + std::string((1 << 20) - 21, '0') + "1";
+    struct Case {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"plain", p + p + p},
+        {"digit 3", p + "1,0,2,1,0,2,1,0,2,1,3\r\n" + p},
+        {"digit 3 first", "3,0,2,1,0,2,1,0,2,1,0\r\n" + p},
+        {"letter", p + "1,0,2,1,0,2,1,0,2,1,x\r\n" + p},
+        {"lone CR", p + L34066 + "\r" + p},
+        {"lone LF", p + L34066 + "\n" + p},
+        {"CR CR LF", p + L34066 + "\r\r\n" + p},
+        {"LF first", "\n" + p + p},
+        {"blank line", p + "\r\n" + p},
+        {"no final CR LF", p + L34066},
+        {"final CR only", p + L34066 + "\r"},
+        {"12 fields", p + L34066 + ",1\r\n" + p},
+        {"spaces", p + " 1,0,2,1,0,2,1,0,2,1,0\r\n" + p},
+        {"semicolons", p + "1;0;2;1;0;2;1;0;2;1;0\r\n" + p},
+        {"NUL in a line", p + std::string("1,0,2,1,0,2,1,0,2\0" "1,0\r\n", 23) + p},
+        {"NUL bytes", std::string(4096, '\0')},
+        {"NUL for a line end", p + L34066 + std::string(2, '\0') + p},
+        {"1 MiB line", p + mebibyte + "\r\n" + p},
+        {"line above 1 MiB", p + "," + mebibyte + "\r\n" + p},
+        {"many lines", many},
+        {"many lines, one bad at the end", many + "1,0,2,1,0,2,1,0,2,1,+\r\n"},
+        {"many lines, one blank in the middle", many.substr(0, 23 * 70000) + "\r\n" + many.substr(23 * 70000)},
+        {"many lines, a 3 in the middle", many.substr(0, 23 * 90001) + "1,0,2,1,0,2,1,3,2,1,0\r\n" + many},
+        {"many lines, a letter in the middle", many.substr(0, 23 * 80000) + "1,0,2,1,0,x,1,0,2,1,0\r\n" + many},
+        {"empty", ""},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(folder / "in.csv", c.bytes);
+        const Loaded bulk = load(clsTFileCSV::Reader::Bulk);
+        const Loaded lines = load(clsTFileCSV::Reader::LineByLine);
+        EXPECT_EQ(bulk.ok, lines.ok) << c.what;
+        EXPECT_EQ(bulk.count, lines.count) << c.what;
+        EXPECT_EQ(bulk.list, lines.list) << c.what;
+        ASSERT_EQ(bulk.steps.size(), lines.steps.size()) << c.what;
+        for (size_t i = 0; i < bulk.steps.size(); ++i) {
+            const auto& a = bulk.steps[i];
+            const auto& b = lines.steps[i];
+            EXPECT_EQ(std::tie(a.kind, a.icon, a.caption, a.text, a.number),
+                      std::tie(b.kind, b.icon, b.caption, b.text, b.number))
+                << c.what << ", step " << i;
+        }
+    }
+    // Mutations of a plain file at random places, each byte a likely troublemaker.
+    std::mt19937 rng(19);
+    const char troubles[] = {'\r', '\n', ',', '3', '0', '2', ' ', '\0', 'x', '.'};
+    for (int round = 0; round < 40; ++round) {
+        std::string bytes = many.substr(0, 23 * 50000);
+        for (int m = 0; m < 3; ++m) bytes[rng() % bytes.size()] = troubles[rng() % sizeof troubles];
+        WriteBytes(folder / "in.csv", bytes);
+        const Loaded bulk = load(clsTFileCSV::Reader::Bulk);
+        const Loaded lines = load(clsTFileCSV::Reader::LineByLine);
+        ASSERT_EQ(bulk.ok, lines.ok) << round;
+        ASSERT_EQ(bulk.list, lines.list) << round;
+        ASSERT_EQ(bulk.steps.size(), lines.steps.size()) << round;
+        for (size_t i = 0; i < bulk.steps.size(); ++i)
+            ASSERT_EQ(bulk.steps[i].number, lines.steps[i].number) << round << ", step " << i;
+    }
 }
 
 TEST_F(FileCsvTest, AFailedSaveKeepsThePreviousFile) {

@@ -4,6 +4,7 @@
 
 #include "common/TestSupport.h"
 #include "site/PageText.h"
+#include "site/clsHtmlGet.h"
 #include "site/clsHtmlResult.h"
 
 using namespace kujimate;
@@ -38,15 +39,15 @@ std::vector<std::string> ExamplePage() {
 class ResultPageTest : public ProgramFolderTest {
 protected:
     bool Parse(const std::vector<std::string>& lines, const std::string& kumi = "") {
-        WriteBytes(folder / "page.html", PageOfLines(lines));
-        return parser.GetResultFile((folder / "page.html").string(), 8, 123, kumi);
+        page = ReadResultPage(PageTextLines(PageOfLines(lines)), kumi);
+        return page.Read;
     }
-    clsHtmlResult parser;
+    PageReading<ResultRecord> page;
 };
 
 TEST_F(ResultPageTest, TheExamplePageGivesACompleteRecord) {
     ASSERT_TRUE(Parse(ExamplePage()));
-    const ResultRecord r = parser.GetRecord();
+    const ResultRecord r = page.Record;
     EXPECT_TRUE(IsResultComplete(r));
     EXPECT_EQ(r.DrawNo, 123);
     EXPECT_EQ(r.Prize[1], C(1000000));
@@ -83,7 +84,7 @@ TEST_F(ResultPageTest, ACancelledDrawHasOnlyItsMatches) {
     for (int n = 1; n <= 11; ++n) Append(l, MatchRow(n, "中止", "＊"));
     Append(l, MatchRow(12, "1-0", "1"));  // after match 11: not read
     ASSERT_TRUE(Parse(l, "B"));
-    const ResultRecord r = parser.GetRecord();
+    const ResultRecord r = page.Record;
     EXPECT_TRUE(r.Cancelled);
     EXPECT_EQ(r.Group, "B");
     for (int n = 1; n <= GameCount; ++n) {
@@ -100,13 +101,13 @@ TEST_F(ResultPageTest, AMissingMarkerEndsTheWalkWithAnIncompleteRecord) {
     auto l = ExamplePage();
     l.erase(std::find(l.begin(), l.end(), "払戻期限"));
     ASSERT_TRUE(Parse(l));
-    EXPECT_EQ(parser.GetRecord().Prize[1], C(1000000));
-    EXPECT_EQ(parser.GetRecord().Games[1].Home, "");
-    EXPECT_FALSE(IsResultComplete(parser.GetRecord()));
+    EXPECT_EQ(page.Record.Prize[1], C(1000000));
+    EXPECT_EQ(page.Record.Games[1].Home, "");
+    EXPECT_FALSE(IsResultComplete(page.Record));
 
     EXPECT_FALSE(Parse({"ご指定のくじ結果は表示できません。", "第123回BIG1000くじ結果"}));
-    EXPECT_TRUE(parser.Unpublished());
-    EXPECT_EQ(parser.GetRecord(), ResultRecord{});
+    EXPECT_TRUE(page.Unpublished);
+    EXPECT_EQ(page.Record, ResultRecord{});
     EXPECT_TRUE(rec.Messages().empty());
 }
 
@@ -129,7 +130,7 @@ TEST_F(ResultPageTest, BadRowsAreReported) {
         Append(l, Summary());
         Append(l, c.row);
         EXPECT_FALSE(Parse(l));
-        EXPECT_FALSE(parser.Unpublished());
+        EXPECT_FALSE(page.Unpublished);
         ASSERT_EQ(rec.Messages().size(), 1u) << c.text;
         EXPECT_EQ(rec.Messages()[0].text, c.text);
         EXPECT_EQ(rec.Messages()[0].caption, "KUJIMATE / clsHtmlResult / GetResult");
@@ -140,9 +141,9 @@ TEST_F(ResultPageTest, BadRowsAreReported) {
     Append(l, MatchRow(11, "３１－０", "7"));
     rec.Clear();
     ASSERT_TRUE(Parse(l));
-    EXPECT_EQ(parser.GetRecord().Games[11].HomeScore, 31);
-    EXPECT_EQ(parser.GetRecord().Games[11].Outcome, 7);
-    EXPECT_FALSE(IsResultComplete(parser.GetRecord()));
+    EXPECT_EQ(page.Record.Games[11].HomeScore, 31);
+    EXPECT_EQ(page.Record.Games[11].Outcome, 7);
+    EXPECT_FALSE(IsResultComplete(page.Record));
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include "common/TestSupport.h"
 #include "site/PageText.h"
+#include "site/clsHtmlGet.h"
 #include "site/clsHtmlSchedule.h"
-#include "support/Clock.h"
 
 using namespace kujimate;
 using namespace kujimate::test;
@@ -37,22 +37,22 @@ std::vector<std::string> ExamplePage(const std::string& header = "第123回BIG10
 class SchedulePageTest : public ProgramFolderTest {
 protected:
     // A year later than the page: dates without a year must take the page's.
-    void SetUp() override { SetClock(&clock); }
-    void TearDown() override { SetClock(nullptr); }
+    static constexpr int WorkingYear = 2025;
 
     bool Parse(const std::vector<std::string>& lines, const std::string& kumi = "") {
-        WriteBytes(folder / "page.html", PageOfLines(lines));
-        return parser.GetScheduleFile((folder / "page.html").string(), 8, 123, kumi);
+        page = ReadSchedulePage(PageTextLines(PageOfLines(lines)), kumi, WorkingYear, teams);
+        return page.Read;
     }
 
-    FixedClock clock{Date::FromYmdHns(2025, 6, 1, 12, 0, 0)};
-    clsHtmlSchedule parser;
+    clsTotoData teams;
+    PageReading<ScheduleRecord> page;
+    clsHtmlSchedule parser;  // for pages in files
 };
 
 TEST_F(SchedulePageTest, TheExamplePageGivesACompleteRecord) {
     ASSERT_TRUE(Parse(ExamplePage()));
-    EXPECT_FALSE(parser.Unpublished());
-    const ScheduleRecord r = parser.GetRecord();
+    EXPECT_FALSE(page.Unpublished);
+    const ScheduleRecord r = page.Record;
     EXPECT_TRUE(IsScheduleComplete(r));
     EXPECT_EQ(r.DrawNo, 123);
     EXPECT_EQ(r.Group, "");
@@ -76,39 +76,39 @@ TEST_F(SchedulePageTest, TheExamplePageGivesACompleteRecord) {
 
 TEST_F(SchedulePageTest, AGroupNeedsItsOwnHeader) {
     EXPECT_FALSE(Parse(ExamplePage(), "A"));
-    EXPECT_TRUE(parser.Unpublished());
+    EXPECT_TRUE(page.Unpublished);
     ASSERT_TRUE(Parse(ExamplePage("第123回BIG1000-A組くじ情報"), "A"));
-    EXPECT_EQ(parser.GetRecord().Group, "A");
-    EXPECT_TRUE(IsScheduleComplete(parser.GetRecord()));
+    EXPECT_EQ(page.Record.Group, "A");
+    EXPECT_TRUE(IsScheduleComplete(page.Record));
 }
 
 TEST_F(SchedulePageTest, CancellationAndTheEndOfTheWalk) {
     auto cancelled = ExamplePage();
     cancelled.insert(cancelled.begin() + 2, "くじは中止となりました。");
     ASSERT_TRUE(Parse(cancelled));
-    EXPECT_EQ(parser.GetRecord().HoldState, 2);
+    EXPECT_EQ(page.Record.HoldState, 2);
 
     auto after = ExamplePage();
     Append(after, {"くじは中止となりました。"});  // after 払戻期限: never read
     Append(after, Row(12));
     ASSERT_TRUE(Parse(after));
-    EXPECT_EQ(parser.GetRecord().HoldState, 0);
+    EXPECT_EQ(page.Record.HoldState, 0);
 
     // Rows before the first day of sale carry the current year.
     std::vector<std::string> rowsFirst = {"第123回BIG1000くじ指定試合"};
     for (int n = 1; n <= 11; ++n) Append(rowsFirst, Row(n));
     Append(rowsFirst, {"販売開始日", "2024年3月9日(土)"});
     ASSERT_TRUE(Parse(rowsFirst));
-    EXPECT_EQ(parser.GetRecord().Games[1].GameDate, Date::FromYmd(2025, 3, 16));
-    EXPECT_FALSE(IsScheduleComplete(parser.GetRecord()));  // no end of sale
+    EXPECT_EQ(page.Record.Games[1].GameDate, Date::FromYmd(2025, 3, 16));
+    EXPECT_FALSE(IsScheduleComplete(page.Record));  // no end of sale
     EXPECT_TRUE(rec.Messages().empty());
 }
 
 TEST_F(SchedulePageTest, PagesWithoutTheDraw) {
     ASSERT_FALSE(Parse({"ご指定のくじ情報は表示できません。", "第123回BIG1000くじ指定試合"}));
-    EXPECT_TRUE(parser.Unpublished());
+    EXPECT_TRUE(page.Unpublished);
     EXPECT_FALSE(Parse({"第123回BIG1000くじ結果", "第123回 BIG"}));
-    EXPECT_TRUE(parser.Unpublished());
+    EXPECT_TRUE(page.Unpublished);
     std::string binary;
     for (unsigned i = 0; i < 5000; ++i) binary += static_cast<char>((i * 131u) % 256u);
     WriteBytes(folder / "page.html", binary);
@@ -128,8 +128,8 @@ TEST_F(SchedulePageTest, RowsThatFailTheParseQuietly) {
     auto state = ExamplePage();
     state[6 + 7 * 3 + 5] = "延期";
     EXPECT_FALSE(Parse(state));
-    EXPECT_FALSE(parser.Unpublished());
-    EXPECT_EQ(parser.GetRecord(), ScheduleRecord{});
+    EXPECT_FALSE(page.Unpublished);
+    EXPECT_EQ(page.Record, ScheduleRecord{});
     EXPECT_TRUE(rec.Messages().empty());
 
     // A name no dictionary knows: the dictionary's warning, once, and the parse fails.
@@ -169,13 +169,13 @@ TEST_F(SchedulePageTest, BadNumbersAndDatesAreReported) {
     for (const Case& c : cases) {
         rec.Clear();
         EXPECT_FALSE(Parse(c.page));
-        EXPECT_FALSE(parser.Unpublished());
+        EXPECT_FALSE(page.Unpublished);
         ASSERT_EQ(rec.Messages().size(), 1u) << c.text;
         EXPECT_EQ(rec.Messages()[0].text, c.text);
         EXPECT_EQ(rec.Messages()[0].caption, "KUJIMATE / clsHtmlSchedule / GetSchedule");
         EXPECT_EQ(rec.Messages()[0].icon, MsgIcon::Error);
     }
-    EXPECT_EQ(parser.GetRecord(), ScheduleRecord{});
+    EXPECT_EQ(page.Record, ScheduleRecord{});
 }
 
 }  // namespace

@@ -4,10 +4,11 @@
 
 #include "DemoSite.h"
 #include "common/TestSupport.h"
-#include "drawdata/clsXmlSchedule.h"
+#include "site/clsHtmlGet.h"
 #include "site/clsHtmlResult.h"
 #include "site/clsHtmlSchedule.h"
 #include "site/clsHtmlVote.h"
+#include "support/Encoding.h"
 
 using namespace kujimate;
 using namespace kujimate::test;
@@ -16,49 +17,49 @@ namespace {
 
 class TruncatedPagesTest : public ProgramFolderTest {
 protected:
-    std::string Cut(const std::string& page, size_t size) {
-        WriteBytes(folder / "page.html", page.substr(0, size));
-        return (folder / "page.html").string();
+    static std::vector<std::string> Cut(const std::string& page, size_t size) {
+        return PageTextLines(SanitizeUtf8(page.substr(0, size)));
     }
     const demo::DemoSite site{Date::FromYmdHns(2025, 3, 12, 12, 0, 0)};
     static constexpr int Draw = 1522;
+    static constexpr int WorkingYear = 2025;
 };
 
 TEST_F(TruncatedPagesTest, SchedulePages) {
     const std::string page = site.SchedulePage(Draw);
-    clsHtmlSchedule parser;
-    ASSERT_TRUE(parser.GetScheduleFile(Cut(page, page.size()), 8, Draw, ""));
-    ScheduleRecord whole = parser.GetRecord();
+    clsTotoData teams;
+    const auto full = ReadSchedulePage(Cut(page, page.size()), "", WorkingYear, teams);
+    ASSERT_TRUE(full.Read);
+    ScheduleRecord whole = full.Record;
     ASSERT_TRUE(IsScheduleComplete(whole));
+    const ScheduleRecord schedule = whole;
     whole.RefundStart = whole.RefundEnd = Date{};
     for (size_t size = 0; size < page.size(); size += 37) {
-        if (!parser.GetScheduleFile(Cut(page, size), 8, Draw, "")) continue;
-        ScheduleRecord r = parser.GetRecord();
+        const auto cut = ReadSchedulePage(Cut(page, size), "", WorkingYear, teams);
+        if (!cut.Read) continue;
+        ScheduleRecord r = cut.Record;
         if (!IsScheduleComplete(r)) continue;
         r.RefundStart = r.RefundEnd = Date{};
         EXPECT_EQ(r, whole) << "cut at " << size;
     }
-    clsXmlSchedule x;
-    x.SetRecord(whole);
-    ASSERT_TRUE(x.XmlSave(x.GetFileName(Draw, "")));
 
     const std::string vote = site.VotePage(Draw);
-    clsHtmlVote voteParser;
     bool final = false;
-    ASSERT_TRUE(voteParser.GetVoteFile(Cut(vote, vote.size()), 8, Draw, "", final));
+    ASSERT_TRUE(ReadVotePage(Cut(vote, vote.size()), "", schedule, WorkingYear, final).Read);
     EXPECT_TRUE(final);
-    for (size_t size = 0; size < vote.size(); size += 37) voteParser.GetVoteFile(Cut(vote, size), 8, Draw, "", final);
+    for (size_t size = 0; size < vote.size(); size += 37) ReadVotePage(Cut(vote, size), "", schedule, WorkingYear, final);
 }
 
 TEST_F(TruncatedPagesTest, ResultPages) {
     const std::string page = site.ResultPage(Draw);
-    clsHtmlResult parser;
-    ASSERT_TRUE(parser.GetResultFile(Cut(page, page.size()), 8, Draw, ""));
-    const ResultRecord whole = parser.GetRecord();
+    const auto full = ReadResultPage(Cut(page, page.size()), "");
+    ASSERT_TRUE(full.Read);
+    const ResultRecord whole = full.Record;
     ASSERT_TRUE(IsResultComplete(whole));
     for (size_t size = 0; size < page.size(); size += 37) {
-        if (parser.GetResultFile(Cut(page, size), 8, Draw, "") && IsResultComplete(parser.GetRecord())) {
-            EXPECT_EQ(parser.GetRecord(), whole) << "cut at " << size;
+        const auto cut = ReadResultPage(Cut(page, size), "");
+        if (cut.Read && IsResultComplete(cut.Record)) {
+            EXPECT_EQ(cut.Record, whole) << "cut at " << size;
         }
     }
 }

@@ -5,6 +5,7 @@
 #include "common/TestSupport.h"
 #include "drawdata/clsXmlSchedule.h"
 #include "site/PageText.h"
+#include "site/clsHtmlGet.h"
 #include "site/clsHtmlVote.h"
 #include "support/Clock.h"
 
@@ -59,10 +60,7 @@ std::vector<std::string> VotePage(const std::string& stamp, bool withPeriod = tr
 
 class VotePageTest : public ProgramFolderTest {
 protected:
-    void SetUp() override {
-        SetClock(&clock);
-        Store(StoredSchedule());
-    }
+    void SetUp() override { SetClock(&clock); }
     void TearDown() override { SetClock(nullptr); }
 
     void Store(const ScheduleRecord& s) {
@@ -71,19 +69,20 @@ protected:
         ASSERT_TRUE(x.XmlSave(x.GetFileName(s.DrawNo, s.Group)));
     }
     bool Parse(const std::vector<std::string>& lines, const std::string& kumi = "") {
-        WriteBytes(folder / "page.html", PageOfLines(lines));
-        return parser.GetVoteFile((folder / "page.html").string(), 8, 123, kumi, final);
+        last = ReadVotePage(PageTextLines(PageOfLines(lines)), kumi, schedule, clock.now.Year(), final);
+        return last.Read;
     }
 
     FixedClock clock{D(2024, 3, 16, 12, 0)};
-    clsHtmlVote parser;
+    ScheduleRecord schedule = StoredSchedule();
+    PageReading<VoteRecord> last;
     bool final = true;
 };
 
 TEST_F(VotePageTest, FiguresDuringTheSaleAttachToTheScheduleByTeamNames) {
     ASSERT_TRUE(Parse(VotePage("(3月16日(土)11:30時点)")));
     EXPECT_FALSE(final);
-    const VoteRecord r = parser.GetRecord();
+    const VoteRecord r = last.Record;
     EXPECT_TRUE(IsVoteComplete(r));
     EXPECT_EQ(r.DrawNo, 123);
     EXPECT_EQ(r.AsOf, D(2024, 3, 16, 11, 30));
@@ -116,13 +115,13 @@ TEST_F(VotePageTest, FiguresDuringTheSaleAttachToTheScheduleByTeamNames) {
 TEST_F(VotePageTest, FinalFiguresAreAsOfTheEndOfSale) {
     ASSERT_TRUE(Parse(VotePage("(3月16日(土)13:50販売終了時点)")));
     EXPECT_TRUE(final);
-    EXPECT_EQ(parser.GetRecord().AsOf, D(2024, 3, 16, 13, 50));
-    EXPECT_EQ(parser.GetRecord().SaleEnd, parser.GetRecord().AsOf);  // what marks them final
-    EXPECT_TRUE(IsVoteComplete(parser.GetRecord()));
+    EXPECT_EQ(last.Record.AsOf, D(2024, 3, 16, 13, 50));
+    EXPECT_EQ(last.Record.SaleEnd, last.Record.AsOf);  // what marks them final
+    EXPECT_TRUE(IsVoteComplete(last.Record));
     // Without a sale period the end of sale is unknown, and so is the moment.
     ASSERT_TRUE(Parse(VotePage("(3月16日(土)14:10販売終了時点)", false)));
-    EXPECT_EQ(parser.GetRecord().AsOf, Date{});
-    EXPECT_FALSE(IsVoteComplete(parser.GetRecord()));
+    EXPECT_EQ(last.Record.AsOf, Date{});
+    EXPECT_FALSE(IsVoteComplete(last.Record));
 }
 
 TEST_F(VotePageTest, ARowCalledOffAndAGroup) {
@@ -130,10 +129,9 @@ TEST_F(VotePageTest, ARowCalledOffAndAGroup) {
     const auto row7 = std::find(page.begin(), page.end(), "7");
     *row7 = "中止7";
     *(row7 + 2) = "0(0.00%)";
-    ScheduleRecord a = StoredSchedule("A");
-    Store(a);
+    schedule = StoredSchedule("A");
     ASSERT_TRUE(Parse(page, "A"));
-    const VoteRecord r = parser.GetRecord();
+    const VoteRecord r = last.Record;
     EXPECT_EQ(r.Group, "A");
     EXPECT_EQ(r.Games[7].Counts[1].Votes, C(0));
     EXPECT_EQ(r.Games[7].Counts[0].Votes, C(6020));
@@ -142,15 +140,15 @@ TEST_F(VotePageTest, ARowCalledOffAndAGroup) {
 TEST_F(VotePageTest, PagesWithoutFiguresOrWithBrokenOnes) {
     final = true;
     EXPECT_FALSE(Parse({"第123回toto投票状況", "3/16", "14:00", "1", "鹿島"}));
-    EXPECT_TRUE(parser.Unpublished());
+    EXPECT_TRUE(last.Unpublished);
     EXPECT_FALSE(Parse({"ご指定の投票状況は表示できません。", "第123回toto", "(3月16日(土)11:30時点)"}));
-    EXPECT_TRUE(parser.Unpublished());
+    EXPECT_TRUE(last.Unpublished);
     EXPECT_TRUE(final);  // no time stamp: untouched
 
     auto page = VotePage("(3月16日(土)11:30時点)");
     *(std::find(page.begin(), page.end(), "8") + 3) = "1,234";
     EXPECT_FALSE(Parse(page));
-    EXPECT_FALSE(parser.Unpublished());
+    EXPECT_FALSE(last.Unpublished);
     EXPECT_TRUE(rec.Messages().empty());
 
     auto time = VotePage("(3月16日(土)11:30時点)");
@@ -165,7 +163,9 @@ TEST_F(VotePageTest, NothingIsReadWithoutACompleteStoredSchedule) {
     ScheduleRecord s = StoredSchedule();
     s.Games[4].Stadium.clear();
     Store(s);
-    EXPECT_FALSE(Parse(VotePage("(3月16日(土)11:30時点)")));
+    WriteBytes(folder / "page.html", PageOfLines(VotePage("(3月16日(土)11:30時点)")));
+    clsHtmlVote parser;
+    EXPECT_FALSE(parser.GetVoteFile((folder / "page.html").string(), 8, 123, "", final));
     EXPECT_FALSE(parser.Unpublished());
     EXPECT_EQ(parser.GetRecord(), VoteRecord{});
     EXPECT_TRUE(rec.Messages().empty());

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "common/TestSupport.h"
 #include "support/Encoding.h"
+#include "support/FileAccess.h"
 #include "support/clsFileStream.h"
 #include "support/clsFileSystemObject.h"
 
@@ -82,6 +84,40 @@ TEST(FileSearch, FolderCheckCreatesEveryMissingLevel) {
     EXPECT_TRUE(f.FolderCheck("one\\two\\three"));
     EXPECT_TRUE(fs::is_directory(pf / "one" / "two" / "three"));
     EXPECT_TRUE(f.FolderCheck("one\\two\\three\\"));
+}
+
+TEST(InputFile, ReadsInPiecesAndTellsErrorsByNumber) {
+    TempProgramFolder pf(false);
+    const fs::path folder = pf / "日本語 の フォルダ";
+    fs::create_directories(folder);
+    const std::string path = PathText(folder / "リスト.csv");
+    WriteBytes(FsPath(path), std::string(10000, 'x') + "end");
+    InputFile in;
+    ASSERT_EQ(in.Open(path), 0);
+    EXPECT_EQ(in.Size(), 10003);
+    std::string all;
+    char buf[4096];
+    for (size_t got = 1; got != 0;) {
+        ASSERT_EQ(in.Read(buf, sizeof buf, got), 0);
+        all.append(buf, got);
+    }
+    EXPECT_EQ(all.size(), 10003u);
+    EXPECT_EQ(all.substr(9998), "xxend");
+    EXPECT_EQ(in.Open(PathText(folder / "missing.csv")), ENOENT);
+    EXPECT_FALSE(in.IsOpen());
+    EXPECT_EQ(KindOfPath(PathText(folder)), FileKind::Folder);
+    EXPECT_EQ(KindOfPath(path), FileKind::File);
+    EXPECT_EQ(RemoveFile(path), 0);
+    EXPECT_EQ(KindOfPath(path), FileKind::None);
+    EXPECT_EQ(RemoveFile(path), ENOENT);
+}
+
+TEST(FileSearch, WildcardsMatchEitherCaseAndKeepALeadingDot) {
+    struct Case { const char* pattern; const char* name; bool match; };
+    for (const Case& c : {Case{"*.xml", "A.XML", true}, Case{"S?.csv", "s1.CSV", true}, Case{"s?.csv", "s12.csv", false},
+                          Case{"*.xml", ".hidden.xml", false}, Case{".*", ".hidden", true}, Case{"*", "名前.dat", true},
+                          Case{"*.dat", "名前.dat", true}, Case{"a*b", "ab", true}, Case{"a*b", "abc", false}})
+        EXPECT_EQ(WildcardMatch(c.pattern, c.name), c.match) << c.pattern << " " << c.name;
 }
 
 class FileStreamTest : public ::testing::Test {

@@ -22,6 +22,8 @@
 #include <QStyle>
 
 #include "check/gui/CheckTab.h"
+#include "ledger/gui/frmLedger.h"
+#include "shell/gui/clsCommonDialog.h"
 #include "shell/HomeTexts.h"
 #include "shell/clsShell.h"
 #include "shell/gui/HomeTab.h"
@@ -187,6 +189,8 @@ void frmMain::BuildMenus() {
     QAction* imp = AddItem(import, "mnuTool_ClipImport_Class", QString::fromUtf8(layouts[0]));
     imp->setProperty("Index", 0);
     connect(imp, &QAction::triggered, this, [this] { ClipboardImport(0); });
+    connect(AddItem(tool, "mnuTool_Ledger", QStringLiteral("収支履歴(&L)...")), &QAction::triggered, this,
+            &frmMain::ShowLedger);
     tool->addSeparator();
     // The Home tab's two team-name buttons, reachable from any tab.
     connect(AddItem(tool, "mnuTool_TeamNameDownload", QStringLiteral("海外チーム名をダウンロード (Kasumiworks)...")),
@@ -451,6 +455,15 @@ void frmMain::KasumiworksDownload() {
     // Later schedule pages must be read with the new names.
     if (makerDownload_.DownloadTeamName2(static_cast<QWidget*>(this), chkDownload()->isChecked()))
         cTMain.ScheduleInitialize();
+}
+
+void frmMain::ShowLedger() {
+    frmLedger dlg(this, userDataFolder_, settings_.DownloadMessage, [](QWidget* owner, const QString& dir, const QString& name) {
+        return clsCommonDialog().SaveFile(owner, CsvFilter(), dir, name, QString());
+    });
+    dlg.exec();
+    // A result the window fetched for the current draw shows at once.
+    if (cTMain.CurrentResult().DrawNo <= 0 && cTMain.CheckResultFile()) cTMain.KumiClick();
 }
 
 void frmMain::UserTeamName() {

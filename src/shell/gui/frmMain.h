@@ -126,6 +126,7 @@ private:
     void OpenSalesSchedule();
     void KasumiworksDownload();
     void UserTeamName();
+    void ShowLedger();
 
     // File commands (FileCommands.cpp).
     void FileNew();

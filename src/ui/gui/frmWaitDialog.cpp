@@ -32,16 +32,20 @@ frmWaitDialog::frmWaitDialog(QWidget* owner)
 
 frmWaitDialog::~frmWaitDialog() = default;
 
+// Drawn at once, as the loops let events run only now and then; and only when what the
+// dialog shows changes.
 void frmWaitDialog::SetMessage(const QString& text) {
+    if (text == lblMessage_->text()) return;
     lblMessage_->setText(text);
     lblMessage_->repaint();
 }
 
-void frmWaitDialog::SetMax(int64_t max) { graph_->Max(static_cast<long>(std::min<int64_t>(max, INT32_MAX))); }
+void frmWaitDialog::SetMax(int64_t max) {
+    if (graph_->Max(static_cast<long>(std::min<int64_t>(max, INT32_MAX)))) picGraph_->repaint();
+}
 
 void frmWaitDialog::SetValue(int64_t value) {
-    graph_->Value(static_cast<long>(std::min<int64_t>(value, INT32_MAX)));
-    picGraph_->repaint();
+    if (graph_->Value(static_cast<long>(std::min<int64_t>(value, INT32_MAX)))) picGraph_->repaint();
 }
 
 QString frmWaitDialog::MessageText() const { return lblMessage_->text(); }

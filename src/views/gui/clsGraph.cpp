@@ -50,25 +50,31 @@ void clsGraph::GraphPaint(int left, int top, int width, int height, long color) 
 void clsGraph::SetPercentGraph(int l, int t, int w, int h, long foreColor, long backColor) {
     left_ = l, top_ = t, width_ = w, height_ = h;
     fore_ = foreColor, back_ = backColor;
+    drawnFilled_ = -1;
     DrawPercent();
 }
 
-void clsGraph::Max(long v) {
+bool clsGraph::Max(long v) {
     max_ = v < 0 ? 0 : v;
     value_ = 0;
-    DrawPercent();
+    return DrawPercent();
 }
 
-void clsGraph::Value(long v) {
+bool clsGraph::Value(long v) {
     value_ = std::clamp(v, 0L, max_);
-    DrawPercent();
+    return DrawPercent();
 }
 
-void clsGraph::DrawPercent() {
+// A long loop sets the value a thousand times and more; the bar moves a few hundred pixels.
+bool clsGraph::DrawPercent() {
     const int filled = ProgressFilled(width_, max_, value_);
-    if (filled < 0) return;
+    if (filled < 0) return false;
+    const int pixels = Sx(left_ + filled) - Sx(left_);
+    if (pixels == drawnFilled_) return false;
+    drawnFilled_ = pixels;
     GraphPaint(left_, top_, filled, height_, fore_);
     GraphPaint(left_ + filled, top_, width_ - filled, height_, back_);
+    return true;
 }
 
 void clsGraph::SetGraph3(int l, int t, int w, int h) {

@@ -14,15 +14,16 @@ public:
 
     void SetPercentGraph(int lngLeft, int lngTop, int lngWidth, int lngHeight, long ForeColor, long BackColor);
     long Max() const { return max_; }
-    void Max(long v);
-    void Value(long v);
+    // Both redraw only when the bar's filled width on screen changes; true when they did.
+    bool Max(long v);
+    bool Value(long v);
     long Value() const { return value_; }
 
     void SetGraph3(int lngLeft, int lngTop, int lngWidth, int lngHeight);
     void SetValue3(double Value1, double Value2, double Value3);
 
 private:
-    void DrawPercent();
+    bool DrawPercent();
     void DrawThree();
 
     QPointer<clsPictureBox> box_;
@@ -30,6 +31,7 @@ private:
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     long fore_ = 1, back_ = 0, max_ = 0, value_ = 0;
     double v1_ = 0, v2_ = 0, v3_ = 0;
+    int drawnFilled_ = -1;  // pixels of the percent bar last drawn, -1 for none
 };
 
 // One bar in a picture box of its own that can be moved, sized and hidden.
