@@ -20,7 +20,7 @@
 
 #include "ledger/gui/frmLedger.h"
 #include "shell/gui/Startup.h"
-#include "support/gui/QtReporter.h"
+#include "shell/gui/QtReporter.h"
 #endif
 
 using namespace kujimate;

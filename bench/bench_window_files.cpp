@@ -15,7 +15,7 @@
 #include "shell/gui/clsCommonDialog.h"
 #include "shell/gui/frmMain.h"
 #include "singles/clsTFileCSV.h"
-#include "support/gui/QtReporter.h"
+#include "shell/gui/QtReporter.h"
 
 using namespace kujimate;
 namespace fs = std::filesystem;

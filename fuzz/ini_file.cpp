@@ -1,6 +1,6 @@
 // The settings and dictionary reader over any bytes, with look-ups both ways.
 #include "FuzzSupport.h"
-#include "shell/clsIniFile.h"
+#include "support/clsIniFile.h"
 
 using namespace kujimate;
 

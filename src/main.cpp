@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "shell/gui/Startup.h"
-#include "support/gui/QtReporter.h"
+#include "shell/gui/QtReporter.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

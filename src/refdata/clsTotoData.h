@@ -2,7 +2,7 @@
 // Official long team names to short names, and league membership per year.
 #include <string>
 
-#include "shell/clsIniFile.h"
+#include "support/clsIniFile.h"
 
 namespace kujimate {
 

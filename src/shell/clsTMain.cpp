@@ -1,5 +1,6 @@
 #include "shell/clsTMain.h"
 
+#include "support/NumberText.h"
 #include "support/Report.h"
 
 namespace kujimate {
@@ -7,18 +8,7 @@ namespace kujimate {
 clsTMain::clsTMain() : schedule_src_(std::make_unique<clsSchedule>()) {}
 clsTMain::~clsTMain() = default;
 
-std::string clsTMain::NormalizeEntry(const std::string& text) {
-    if (text.empty()) return text;
-    long v = 0;
-    bool digits = true;
-    for (char c : text) {
-        if (c < '0' || c > '9') { digits = false; break; }
-        v = v * 10 + (c - '0');
-        if (v > 9999) v = 10000;  // keeps the value bounded for any length
-    }
-    if (!digits) v = 0;
-    return std::to_string(v > 9999 ? 9999 : v);
-}
+std::string clsTMain::NormalizeEntry(const std::string& text) { return NormalizeDigitEntry(text, 0, 9999); }
 
 int32_t clsTMain::EntryValue(const std::string& text) {
     return text.empty() ? -1 : std::stoi(NormalizeEntry(text));

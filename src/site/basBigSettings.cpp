@@ -1,6 +1,6 @@
 #include "site/basBigSettings.h"
 
-#include "shell/clsIniFile.h"
+#include "support/clsIniFile.h"
 #include "support/NumberText.h"
 #include "support/Report.h"
 #include "support/basStandard.h"

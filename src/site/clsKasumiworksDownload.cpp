@@ -4,7 +4,7 @@
 #include <exception>
 
 #include "refdata/clsTotoData.h"
-#include "shell/clsIniFile.h"
+#include "support/clsIniFile.h"
 #include "site/clsWinInet.h"
 #include "support/NumberText.h"
 #include "support/Report.h"

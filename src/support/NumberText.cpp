@@ -1,5 +1,6 @@
 #include "support/NumberText.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <cstdio>
@@ -202,6 +203,17 @@ std::string FormatNumber(int64_t v, std::string_view pattern) {
     d.digits = std::to_string(a);
     d.pointPos = static_cast<int>(d.digits.size());
     return Render(d, ParsePattern(pattern));
+}
+
+std::string NormalizeDigitEntry(std::string_view text, int64_t min, int64_t max) {
+    if (text.empty()) return {};
+    int64_t v = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::to_string(min);
+        v = v * 10 + (c - '0');
+        if (v > max) v = max + 1;  // keeps the value bounded for any length
+    }
+    return std::to_string(std::clamp(v, min, max));
 }
 
 }  // namespace kujimate

@@ -26,6 +26,10 @@ std::optional<int32_t> DoubleToInt32(double v);
 // Half to even at the fourth decimal.
 double RoundHalfEven4(double v);
 
+// A digits-only entry's text normalised: leading zeros dropped, the value held to min..max,
+// any other character making it min; empty stays empty.
+std::string NormalizeDigitEntry(std::string_view text, int64_t min, int64_t max);
+
 // Digit patterns "0", "00", "000", "0000", "##0", "#,##0", "0.00", "#,##0.00" ...:
 // half away from zero at the last digit; a double is first taken to 15 significant digits.
 std::string FormatNumber(double v, std::string_view pattern);

@@ -9,8 +9,8 @@
 #include "common/TestSupport.h"
 #include "ui/gui/clsGrid.h"
 #include "ui/gui/clsPictureBox.h"
+#include "ui/gui/clsGraph.h"
 #include "ui/gui/frmWaitDialog.h"
-#include "views/gui/clsGraph.h"
 
 using namespace kujimate;
 using namespace kujimate::test;

@@ -1,19 +1,43 @@
 #!/usr/bin/env bash
-# Folders that sit below others must not reach up: the draw data knows only the page-parser
-# interfaces, the singles know nothing of their analysis.
+# Every "#include" of a header in another folder of src/ must be a pair that
+# src/Layering.txt allows; each one that is not is named by file and line.
 set -euo pipefail
 src="$1"
+table="$src/Layering.txt"
 status=0
-check() {  # folder, forbidden include prefix
-  if grep -rn --include='*.h' --include='*.cpp' "#include \"$2/" "$src/$1"; then
-    echo "src/$1 must not include src/$2"
-    status=1
-  fi
-}
-check drawdata site
-check singles analysis
-check support shell
-# The ledger sits on the check, the singles and the draw data, below the window's shell.
-for low in support drawdata singles check; do check "$low" ledger; done
-check ledger shell
+cd "$src"
+while IFS= read -r file; do
+  dir="$(dirname "$file")"
+  dir="${dir#./}"
+  echo "$dir	$file"
+done < <(find . -name '*.h' -o -name '*.cpp' -o -name '*.h.in' | sort) |
+awk -F'\t' -v table="Layering.txt" '
+  BEGIN {
+    while ((getline line < table) > 0) {
+      sub(/#.*/, "", line)
+      n = split(line, w, /[ \t]+/)
+      if (n == 0 || w[1] == "") continue
+      known[w[1]] = 1
+      for (i = 2; i <= n; ++i) if (w[i] != "-" && w[i] != "") allow[w[1], w[i]] = 1
+    }
+  }
+  {
+    dir = $1; file = substr($2, 3)
+    if (!(dir in known)) { print "src/" file ": the folder " dir " has no row in src/Layering.txt"; bad = 1 }
+    lineNo = 0
+    while ((getline text < $2) > 0) {
+      ++lineNo
+      if (text !~ /^[ \t]*#[ \t]*include[ \t]*"/) continue
+      inc = text
+      sub(/^[^"]*"/, "", inc); sub(/".*/, "", inc)
+      if (inc !~ /\//) continue
+      to = inc; sub(/\/[^\/]*$/, "", to)
+      if (to == dir || (dir, to) in allow) continue
+      print "src/" file ":" lineNo ": " dir " may not include " inc
+      bad = 1
+    }
+    close($2)
+  }
+  END { exit bad }
+' || status=1
 exit $status

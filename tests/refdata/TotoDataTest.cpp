@@ -6,7 +6,7 @@
 #include "common/TestSupport.h"
 #include "refdata/clsTGameType.h"
 #include "refdata/clsTotoData.h"
-#include "shell/clsIniFile.h"
+#include "support/clsIniFile.h"
 #include "support/Text.h"
 
 using namespace kujimate;

@@ -104,3 +104,15 @@ TEST(CurrencyText, ReadsAndWritesPlainDecimals) {
     EXPECT_EQ(Currency::FromDouble(0.00025)->Raw, 2);       // half to even
     EXPECT_FALSE(Currency::FromDouble(1e300));
 }
+
+TEST(DigitEntry, IsHeldToTheEntrysOwnRange) {
+    struct Case {
+        const char* in;
+        int64_t min, max;
+        const char* out;
+    };
+    for (const Case& c : {Case{"", 0, 9999, ""}, Case{"0812", 0, 9999, "812"}, Case{"12345", 0, 9999, "9999"},
+                          Case{"99999999999999999999", 1, 12, "12"}, Case{"0", 1, 12, "1"}, Case{"7", 1, 12, "7"},
+                          Case{"1x", 1, 12, "1"}})
+        EXPECT_EQ(NormalizeDigitEntry(c.in, c.min, c.max), c.out) << c.in << " in " << c.min << ".." << c.max;
+}

@@ -5,7 +5,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "shell/clsTMain.h"
+#include "support/NumberText.h"
 
 namespace kujimate {
 
@@ -39,7 +39,7 @@ clsNumericEntry::clsNumericEntry(QLineEdit* box, QWidget* spinParent, int min, i
 void clsNumericEntry::Normalize() {
     if (normalizing_) return;
     const std::string text = box_->text().toStdString();
-    const std::string norm = clsTMain::NormalizeEntry(text);
+    const std::string norm = NormalizeDigitEntry(text, min_, max_);
     if (norm == text) return;
     normalizing_ = true;
     box_->setText(QString::fromStdString(norm));

@@ -4,7 +4,7 @@
 #include <QLabel>
 
 #include "ui/gui/clsPictureBox.h"
-#include "views/gui/clsGraph.h"
+#include "ui/gui/clsGraph.h"
 
 namespace kujimate {
 

@@ -9,7 +9,7 @@
 #include "drawdata/DrawRecords.h"
 #include "ui/gui/clsGrid.h"
 #include "ui/gui/clsPictureBox.h"
-#include "views/gui/clsGraph.h"
+#include "ui/gui/clsGraph.h"
 
 namespace kujimate {
 

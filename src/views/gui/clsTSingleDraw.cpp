@@ -12,7 +12,7 @@
 #include "support/basStandard.h"
 #include "ui/gui/clsClickLabel.h"
 #include "ui/gui/clsPictureBox.h"
-#include "views/gui/clsGraph.h"
+#include "ui/gui/clsGraph.h"
 
 namespace kujimate {
 

@@ -1,4 +1,4 @@
-#include "views/gui/clsGraph.h"
+#include "ui/gui/clsGraph.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,7 +8,7 @@
 #include "support/Report.h"
 #include "support/basStandard.h"
 #include "ui/gui/clsPictureBox.h"
-#include "views/GraphMath.h"
+#include "ui/GraphMath.h"
 
 namespace kujimate {
 

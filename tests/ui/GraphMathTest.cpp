@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "views/GraphMath.h"
+#include "ui/GraphMath.h"
 
 using namespace kujimate;
 

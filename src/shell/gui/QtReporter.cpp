@@ -1,4 +1,4 @@
-#include "support/gui/QtReporter.h"
+#include "shell/gui/QtReporter.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/TestSupport.h"
-#include "shell/clsIniFile.h"
+#include "support/clsIniFile.h"
 
 using namespace kujimate;
 using namespace kujimate::test;

@@ -1,4 +1,4 @@
-#include "views/GraphMath.h"
+#include "ui/GraphMath.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "shell/clsIniFile.h"
+#include "support/clsIniFile.h"
 
 #include "support/Report.h"
 #include "support/Text.h"
