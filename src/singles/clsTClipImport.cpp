@@ -14,9 +14,9 @@ bool IsSingleDigits(std::string_view t) {
 }
 
 int32_t DigitsToSingle(std::string_view digits) {
-    int32_t n = 0;
-    for (int g = SingleGames - 1; g >= 0; --g) n = n * 3 + (digits[static_cast<size_t>(g)] - '0');
-    return n;
+    uint8_t d[SingleGames];
+    for (int g = 0; g < SingleGames; ++g) d[g] = static_cast<uint8_t>(digits[static_cast<size_t>(g)] - '0');
+    return PackSingle(d);
 }
 
 void clsTClipImport::Reader::Char(char c) {

@@ -307,9 +307,7 @@ public:
             EndField();
             if (notNumber_) o = Outcome::Fail;
             else if (!other_) {
-                int32_t n = 0;
-                for (int g = SingleGames - 1; g >= 0; --g) n = n * 3 + digits_[g];
-                single = n;
+                single = PackSingle(digits_);
                 o = Outcome::Single;
             }
         }
@@ -322,13 +320,13 @@ public:
     // The usual line, "d,d,d,d,d,d,d,d,d,d,d" in one piece.
     static bool Plain(const char* p, size_t n, int32_t& single) {
         if (n != 21) return false;
-        int32_t v = 0;
-        for (int g = SingleGames - 1; g >= 0; --g) {
+        uint8_t digits[SingleGames];
+        for (int g = 0; g < SingleGames; ++g) {
             const unsigned d = static_cast<unsigned char>(p[2 * g]) - '0';
             if (d > 2 || (g < SingleGames - 1 && p[2 * g + 1] != ',')) return false;
-            v = v * 3 + static_cast<int32_t>(d);
+            digits[g] = static_cast<uint8_t>(d);
         }
-        single = v;
+        single = PackSingle(digits);
         return true;
     }
 

@@ -51,9 +51,7 @@ bool clsTNumber::NoToArray_Long(int32_t lngNo, LongKousei& d) const {
 }
 
 bool clsTNumber::ArrayToNo(const ByteKousei& d, int32_t& lngNo) const {
-    int32_t n = 0;
-    for (int g = 0; g < SingleGames; ++g) n += d[g] * pow_[g];  // at most 255 · 88,573: no overflow
-    lngNo = n;
+    lngNo = PackSingle(d.data());  // at most 255 · 88,573: no overflow
     return true;
 }
 

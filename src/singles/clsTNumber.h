@@ -38,6 +38,12 @@ inline void UnpackSingle(int32_t n, uint8_t* d) {
     std::memcpy(d + 5, detail::Digits.hi[q], 6);
 }
 inline bool IsSingleNumber(int32_t n) { return n >= 0 && n <= SingleMax; }
+// The number of eleven digits, match 1 first; digits above 2 are summed as they stand.
+inline int32_t PackSingle(const uint8_t* d) {
+    int32_t n = 0;
+    for (int g = SingleGames - 1; g >= 0; --g) n = n * 3 + d[g];
+    return n;
+}
 
 class clsTNumber {
 public:

@@ -89,8 +89,7 @@ void clsTSingle::MouseDown(int slot, int code, int match, int) {
     uint8_t d[SingleGames];
     UnpackSingle(single, d);
     d[match] = static_cast<uint8_t>(code);
-    int32_t n = 0;
-    for (int g = SingleGames - 1; g >= 0; --g) n = n * 3 + d[g];
+    const int32_t n = PackSingle(d);
     if (ChangeValue) ChangeValue(i, n);
     view_->CardOutcomes(slot, n);
     view_->ListColumn(slot, list_.SetData_Sub(n));

@@ -12,17 +12,15 @@
 #include "support/basStandard.h"
 #include "views/gui/CardPictures.h"
 #include "views/gui/ViewColors.h"
+#include "ui/gui/DisplayScale.h"
+#include "ui/gui/Paint.h"
 
 namespace kujimate {
 
 namespace {
-int Sx(int v) { return static_cast<int>(RoundHalfEven(DpiPixelX(v))); }
-int Sy(int v) { return static_cast<int>(RoundHalfEven(DpiPixelY(v))); }
 // Scaled and truncated one by one, as the composition view's left edge is summed.
 int TruncX(int v) { return static_cast<int>(DpiPixelX(v)); }
 QRect Scaled(int x, int y, int w, int h) { return QRect(Sx(x), Sy(y), Sx(w), Sy(h)); }
-
-const QColor PanelColor(245, 245, 245);
 
 QColor ResultColor(ResultBack back) {
     switch (back) {
@@ -33,13 +31,6 @@ QColor ResultColor(ResultBack back) {
         case ResultBack::ButtonFace: return ButtonFace();
         default: return Qt::white;
     }
-}
-
-void Paint(QWidget* w, const QColor& c) {
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, c);
-    w->setPalette(pal);
 }
 
 // The cell pictures of hits, void matches, misses and paying grades: a soft tile under the digit.

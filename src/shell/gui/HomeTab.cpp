@@ -13,20 +13,13 @@
 #include "support/Clock.h"
 #include "support/NumberText.h"
 #include "support/basStandard.h"
+#include "ui/gui/DisplayScale.h"
+#include "ui/gui/Paint.h"
 
 namespace kujimate {
 
 namespace {
-int Sx(int v) { return static_cast<int>(RoundHalfEven(DpiPixelX(v))); }
-int Sy(int v) { return static_cast<int>(RoundHalfEven(DpiPixelY(v))); }
 QRect Scaled(int x, int y, int w, int h) { return QRect(Sx(x), Sy(y), Sx(w), Sy(h)); }
-
-void Paint(QWidget* w, const QColor& c) {
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, c);
-    w->setPalette(pal);
-}
 }  // namespace
 
 HomeTab::HomeTab(QWidget* page, QObject* parent) : QObject(parent), page_(page) {

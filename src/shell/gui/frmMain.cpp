@@ -37,6 +37,9 @@
 #include "support/clsFileSystemObject.h"
 #include "ui/gui/clsNumericEntry.h"
 #include "views/gui/SingleTab.h"
+#include "ui/gui/DisplayScale.h"
+#include "ui/gui/Paint.h"
+#include "views/gui/ViewColors.h"
 
 namespace kujimate {
 
@@ -45,17 +48,6 @@ constexpr int ContentWidth = 1005;
 constexpr int ContentHeight = 655;
 constexpr int TabBarWidth = 70;
 constexpr int StatusHeight = 22;
-const QColor PanelColor(245, 245, 245);
-
-int Sx(int v) { return static_cast<int>(RoundHalfEven(DpiPixelX(v))); }
-int Sy(int v) { return static_cast<int>(RoundHalfEven(DpiPixelY(v))); }
-
-void Paint(QWidget* w, const QColor& c) {
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, c);
-    w->setPalette(pal);
-}
 
 QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
     QAction* a = menu->addAction(caption);

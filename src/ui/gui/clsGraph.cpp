@@ -9,13 +9,10 @@
 #include "support/basStandard.h"
 #include "ui/gui/clsPictureBox.h"
 #include "ui/GraphMath.h"
+#include "ui/gui/DisplayScale.h"
 
 namespace kujimate {
 
-namespace {
-int Sx(int v) { return static_cast<int>(RoundHalfEven(DpiPixelX(v))); }
-int Sy(int v) { return static_cast<int>(RoundHalfEven(DpiPixelY(v))); }
-}  // namespace
 
 QString NewControlName(QWidget* container) {
     for (;;) {

@@ -12,12 +12,11 @@
 #include "views/gui/CardPictures.h"
 #include "views/gui/clsTSingleDraw.h"
 #include "views/gui/clsTSingleGame.h"
+#include "ui/gui/DisplayScale.h"
 
 namespace kujimate {
 
 namespace {
-int Sx(int v) { return static_cast<int>(RoundHalfEven(DpiPixelX(v))); }
-int Sy(int v) { return static_cast<int>(RoundHalfEven(DpiPixelY(v))); }
 
 // Left edges on the page (96 dpi): the match table, then the cards, then the composition.
 constexpr int GameLeft = 8;

@@ -10,6 +10,8 @@ namespace kujimate {
 
 inline const QColor LightYellow(255, 255, 224);
 inline const QColor PureBlue(0, 0, 255);
+// The light grey of the panels beside the cards and the result grid.
+inline const QColor PanelColor(245, 245, 245);
 
 inline QColor ButtonFace() { return QApplication::palette().color(QPalette::Button); }
 

@@ -8,12 +8,11 @@
 #include "ui/gui/clsPictureBox.h"
 #include "views/GameTable.h"
 #include "views/gui/ViewColors.h"
+#include "ui/gui/DisplayScale.h"
 
 namespace kujimate {
 
 namespace {
-int Sx(int v) { return static_cast<int>(RoundHalfEven(DpiPixelX(v))); }
-int Sy(int v) { return static_cast<int>(RoundHalfEven(DpiPixelY(v))); }
 int FloorY(int v) { return static_cast<int>(std::floor(static_cast<double>(v) * GetDpiRateY())); }
 }  // namespace
 

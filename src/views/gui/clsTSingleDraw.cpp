@@ -13,6 +13,7 @@
 #include "ui/gui/clsClickLabel.h"
 #include "ui/gui/clsPictureBox.h"
 #include "ui/gui/clsGraph.h"
+#include "ui/gui/DisplayScale.h"
 
 namespace kujimate {
 
@@ -22,7 +23,6 @@ const QColor LineColor(245, 80, 165);
 const QColor TintedCard(253, 214, 201);
 // Display order of the marks in a row: 1, 0, 2.
 int Position(int code) { return code == 1 ? 0 : code == 0 ? 1 : 2; }
-int Sx(int v) { return static_cast<int>(std::floor(DpiPixelX(v))); }
 
 class CardMarkAccessible : public QAccessibleWidget {
 public:
@@ -85,7 +85,7 @@ clsTSingleDraw::clsTSingleDraw(QObject* parent) : QObject(parent) {
     for (auto& s : drawn_) s.fill(NoCode);
 }
 
-int clsTSingleDraw::GetSy(int lngValue) { return static_cast<int>(std::floor(DpiPixelY(lngValue))); }
+int clsTSingleDraw::GetSy(int lngValue) { return SyFloor(lngValue); }
 
 void clsTSingleDraw::SetImage(int lngNo, int lngMark, const QPixmap& objImage) {
     if (lngNo < 0 || lngNo > 2 || lngMark < 0 || lngMark > 1) return;
@@ -112,7 +112,7 @@ void clsTSingleDraw::Initialize(clsPictureBox* area) {
         label->setAlignment(Qt::AlignCenter);
         label->setAutoFillBackground(true);
         label->setText(QString::number(s + 1));
-        label->setGeometry(Sx(SlotWidth * s + 2), (numberRow_ - 16) / 2 + 1, Sx(50), 16);
+        label->setGeometry(SxFloor(SlotWidth * s + 2), (numberRow_ - 16) / 2 + 1, SxFloor(50), 16);
         SetNo(s, s + 1, false);
         connect(label, &clsClickLabel::Clicked, this, [this, s] { emit NoClick(s); });
         for (int c = 0; c < 3; ++c)
@@ -122,7 +122,7 @@ void clsTSingleDraw::Initialize(clsPictureBox* area) {
                 m->SetNumberLabel(label);
                 m->SetPicture(&images_[static_cast<size_t>(c)][0]);
                 const QPixmap& pic = images_[static_cast<size_t>(c)][0];
-                m->setGeometry(Sx(SlotWidth * s + 6 + 16 * Position(c)), GetSy(24) + k * h + k,
+                m->setGeometry(SxFloor(SlotWidth * s + 6 + 16 * Position(c)), GetSy(24) + k * h + k,
                                pic.isNull() ? 13 : pic.width(), pic.isNull() ? 21 : pic.height());
                 connect(m, &CardMark::Pressed, this, [this](int tag, int button) {
                     emit MouseDown(tag / 1000, (tag % 1000) / 100, tag % 100, button);
@@ -131,7 +131,7 @@ void clsTSingleDraw::Initialize(clsPictureBox* area) {
             }
     }
     for (auto& s : drawn_) s.fill(NoCode);
-    area->resize(Sx(SlotWidth * Slots + 2), GetSy(23) + 11 * h + 11);
+    area->resize(SxFloor(SlotWidth * Slots + 2), GetSy(23) + 11 * h + 11);
     DrawArea();
     for (clsClickLabel* l : labels_) l->raise();
 }
@@ -144,10 +144,10 @@ void clsTSingleDraw::DrawArea() {
     p.fillRect(0, 0, w, ht, Qt::white);
     const int bottom = numberRow_ + 11 * h + 11;
     for (int s = 0; s < Slots; ++s)
-        p.fillRect(QRect(QPoint(Sx(SlotWidth * s), 21), QPoint(Sx(SlotWidth * s + SlotWidth), bottom)),
+        p.fillRect(QRect(QPoint(SxFloor(SlotWidth * s), 21), QPoint(SxFloor(SlotWidth * s + SlotWidth), bottom)),
                    s % 2 == 1 ? QColor(Qt::white) : TintedCard);
     p.setPen(QPen(LineColor, 1));
-    for (int s = 1; s < Slots; ++s) p.drawLine(Sx(SlotWidth * s), 0, Sx(SlotWidth * s), ht - 1);
+    for (int s = 1; s < Slots; ++s) p.drawLine(SxFloor(SlotWidth * s), 0, SxFloor(SlotWidth * s), ht - 1);
     for (int k : {3, 6, 9}) p.drawLine(0, numberRow_ + k * h + k, w - 1, numberRow_ + k * h + k);
     p.fillRect(0, numberRow_, w, 2, LineColor);
     // The frame: 3 pixels wide, centred on the rectangle from (0, 0) to (width - 1, height - 1).
