@@ -66,7 +66,8 @@ BenchWindow& SharedWindow() {
 }
 
 int RunGuiBenchmarks(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // offscreen unless told otherwise (QT_QPA_PLATFORM=xcb under a virtual X server)
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     SetUpApplication();
     benchmark::Initialize(&argc, argv);
