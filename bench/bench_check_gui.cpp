@@ -71,7 +71,7 @@ BENCHMARK(MultiResultClick)->Arg(1)->Arg(0)->ArgName("official")->Unit(benchmark
 void PageFlip(benchmark::State& state) {
     Harness& h = H();
     h.Show(true);
-    QLabel* next = h.tab->imgRMoveNext;
+    QLabel* next = h.tab->imgRMoveNext();
     const QPointF at(5, 5);
     for (auto _ : state) {
         QMouseEvent release(QEvent::MouseButtonRelease, at, next->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,

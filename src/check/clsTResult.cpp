@@ -157,7 +157,7 @@ void clsTResult::SaveResultTemp() {
 }
 
 void clsTResult::Clear() {
-    SetSingle_Sub(0, {});
+    SetSingle_Sub(0, noSingles_);
     multi_.Clear();
     view_->ResultGridClear();
     grade_.Clear(kaisaikai_);
@@ -177,7 +177,7 @@ void clsTResult::SetSingle_Sub(int32_t count, const std::vector<int32_t>& list) 
     count_ = count;
     view_->SingleCountText(FormatNumber(static_cast<int64_t>(count), "#,##0"));
     lastPage_ = 0;
-    singles_.clear();
+    singles_ = &noSingles_;
     grades_.clear();
     if (count > 0) {
         std::optional<ProgressScope> progress;
@@ -186,17 +186,16 @@ void clsTResult::SetSingle_Sub(int32_t count, const std::vector<int32_t>& list) 
             progress->Max(count - 1);
             progress->Message("シングル構成の解析中");
         }
-        singles_.resize(static_cast<size_t>(count));
         grades_.assign(static_cast<size_t>(count), 1);
         for (int32_t from = 0; from < count; from += EventsEvery) {
             const int32_t to = std::min(count, from + EventsEvery);
             for (int32_t i = from; i < to; ++i) {
-                const int32_t s = list[static_cast<size_t>(i)];
-                if (!IsSingleNumber(s)) {
+                if (!IsSingleNumber(list[static_cast<size_t>(i)])) {
+                    count_ = 0;
+                    grades_.clear();
                     Fail("SetSingle_Sub", ErrOverflow);
                     return;
                 }
-                singles_[static_cast<size_t>(i)] = s;
             }
             if (to - from == EventsEvery) {
                 if (progress) progress->Value(to - 1);
@@ -204,6 +203,7 @@ void clsTResult::SetSingle_Sub(int32_t count, const std::vector<int32_t>& list) 
             }
         }
         if (progress) progress->Value(count - 1);
+        singles_ = &list;
         lastPage_ = (count - 1) / PageSize;
     }
     JudgeSingle_Sub(true);
@@ -229,9 +229,9 @@ void clsTResult::JudgeSingle_Sub(bool withKakutei) {
     }
     // Four tallies in turn, so consecutive singles of one grade do not wait on each other.
     int32_t tally[4][12] = {};
-    const size_t n = singles_.size();
+    const size_t n = static_cast<size_t>(std::clamp<int32_t>(count_, 0, static_cast<int32_t>(singles_->size())));
     grades_.resize(n);
-    const int32_t* s = singles_.data();
+    const int32_t* s = singles_->data();
     uint8_t* gr = grades_.data();
     for (size_t i = 0; i < n; ++i) {
         const int32_t q = s[i] / 243;
@@ -267,7 +267,7 @@ void clsTResult::ShowPage_Sub(int32_t page) {
         if (i >= 0 && i < count_) {
             std::array<uint8_t, 12> digits{};
             std::array<uint8_t, 11> states{};
-            UnpackSingle(singles_[static_cast<size_t>(i)], digits.data());
+            UnpackSingle((*singles_)[static_cast<size_t>(i)], digits.data());
             digits[11] = grades_[static_cast<size_t>(i)];
             for (int g = 0; g < SingleGames; ++g) states[g] = judge[g][digits[g]];
             view_->ResultColumn(b, digits, states, kaisaikai_);

@@ -2,6 +2,7 @@
 // The Check tab's rules: what is known of the results, the judging of every single, grades
 // and grade counts, pages of ten singles, the result cache file and the grade sort. The
 // window implements View, forwards clicks, and draws what it is told.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -59,7 +60,11 @@ public:
     void SetNextData() { ShowResult_Sub(1); }
     void SetAlltData() { ShowResult_Sub(2); }
     void Clear();
+    // The list is read where it lies (it must outlive its use here), not copied.
     void SetSingle(int32_t lngSingleCount, const std::vector<int32_t>& lngSingle);
+    void SetSingle(int32_t, std::vector<int32_t>&&) = delete;  // a temporary would dangle
+    // Shows page lngPage, clamped to the pages there are.
+    void MovePage(int32_t lngPage) { ShowPage_Sub(std::clamp(lngPage, 0, lastPage_)); }
     // Reorders the list by the grades of the last judging; false when it does not match.
     bool GradeSort(std::vector<int32_t>& lngSingle, bool ascending);
     bool FullResult() const { return reveal_ == 11; }
@@ -112,7 +117,8 @@ private:
     int32_t reveal_ = 0;
 
     int32_t count_ = 0;
-    std::vector<int32_t> singles_;  // checked single numbers, the decoded form
+    static inline const std::vector<int32_t> noSingles_{};
+    const std::vector<int32_t>* singles_ = &noSingles_;  // checked single numbers
     std::vector<uint8_t> grades_;
     GradeCounts counts_{};
     int32_t page_ = 0;

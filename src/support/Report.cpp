@@ -47,6 +47,13 @@ bool RecordingReporter::Question(const std::string& text, const std::string& cap
     answers.pop_front();
     return a;
 }
+Answer RecordingReporter::QuestionCancel(const std::string& text, const std::string& caption) {
+    entries.push_back(Entry{Kind::Question, MsgIcon::Question, caption, text, 0});
+    if (choices.empty()) return defaultChoice;
+    Answer a = choices.front();
+    choices.pop_front();
+    return a;
+}
 void RecordingReporter::BusyBegin() { entries.push_back(Entry{Kind::BusyBegin, MsgIcon::None, {}, {}, 0}); }
 void RecordingReporter::BusyEnd() { entries.push_back(Entry{Kind::BusyEnd, MsgIcon::None, {}, {}, 0}); }
 void RecordingReporter::ProgressOpen() { entries.push_back(Entry{Kind::ProgressOpen, MsgIcon::None, {}, {}, 0}); }

@@ -12,6 +12,7 @@ namespace kujimate {
 inline constexpr const char* AppTitle = "KUJIMATE";
 
 enum class MsgIcon { None, Information, Warning, Error, Question };
+enum class Answer { Yes, No, Cancel };
 
 class Reporter {
 public:
@@ -19,6 +20,9 @@ public:
     virtual void Message(const std::string& text, MsgIcon icon, const std::string& caption) = 0;
     // Yes/No box with the question icon, No as the default; true for Yes.
     virtual bool Question(const std::string& text, const std::string& caption) = 0;
+    // Yes/No/Cancel box with the question icon, Yes as the default and Escape for Cancel.
+    // Whoever cannot ask cancels, so nothing is given up unasked.
+    virtual Answer QuestionCancel(const std::string& text, const std::string& caption) { return Answer::Cancel; }
     virtual void BusyBegin() {}
     virtual void BusyEnd() {}
     virtual void ProgressOpen() {}
@@ -104,6 +108,7 @@ public:
 
     void Message(const std::string& text, MsgIcon icon, const std::string& caption) override;
     bool Question(const std::string& text, const std::string& caption) override;
+    Answer QuestionCancel(const std::string& text, const std::string& caption) override;
     void BusyBegin() override;
     void BusyEnd() override;
     void ProgressOpen() override;
@@ -116,6 +121,8 @@ public:
     std::vector<Entry> entries;
     std::deque<bool> answers;     // answers for the next questions, in order
     bool defaultAnswer = false;   // when the script has run out
+    std::deque<Answer> choices;   // answers for the next Yes/No/Cancel questions
+    Answer defaultChoice = Answer::Cancel;
 
     // Message boxes and questions only, in order.
     std::vector<Entry> Messages() const;

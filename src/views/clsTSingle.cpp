@@ -34,7 +34,7 @@ void clsTSingle::SetSingle(int32_t lngSingleCount, const std::vector<int32_t>& l
     const int32_t n = std::clamp<int32_t>(lngSingleCount, 0, static_cast<int32_t>(lngSingle.size()));
     count_ = n;
     view_->SingleCountText(FormatNumber(static_cast<int64_t>(n), "#,##0"));
-    singles_.assign(lngSingle.begin(), lngSingle.begin() + n);
+    singles_ = &lngSingle;
     selected_.assign(static_cast<size_t>(n), false);
     lastPage_ = (n - 1) / PageSize;  // toward zero: 0 for an empty list
 }
@@ -42,8 +42,8 @@ void clsTSingle::SetSingle(int32_t lngSingleCount, const std::vector<int32_t>& l
 void clsTSingle::FillSlot(int slot) {
     const int32_t i = page_ * PageSize + slot;
     if (i >= 0 && i < count_) {
-        view_->Card(slot, i + 1, selected_[static_cast<size_t>(i)], singles_[static_cast<size_t>(i)]);
-        view_->ListColumn(slot, list_.SetData_Sub(singles_[static_cast<size_t>(i)]));
+        view_->Card(slot, i + 1, selected_[static_cast<size_t>(i)], At(i));
+        view_->ListColumn(slot, list_.SetData_Sub(At(i)));
     } else {
         view_->Card(slot, -1, false, -1);
         view_->ListColumn(slot, list_.SetData_Sub(-1));
@@ -81,33 +81,22 @@ void clsTSingle::MouseDown(int slot, int code, int match, int) {
         Add();
         return;
     }
-    int32_t& single = singles_[static_cast<size_t>(i)];
+    const int32_t single = At(i);
     if (!IsSingleNumber(single)) {
         ClassFailure("clsTSingle", "MouseDown", ErrOverflow.Description, ErrOverflow.Number);
         return;
     }
     uint8_t d[SingleGames];
     UnpackSingle(single, d);
-    const int old = d[match];
     d[match] = static_cast<uint8_t>(code);
     const int32_t n = PackSingle(d);
-    single = n;
     if (ChangeValue) ChangeValue(i, n);
     view_->CardOutcomes(slot, n);
     view_->ListColumn(slot, list_.SetData_Sub(n));
-    --frame_[old][match];
-    ++frame_[code][match];
-    if (ChangeFrame) ChangeFrame(frame_);
 }
 
 void clsTSingle::Append(int32_t single) {
-    uint8_t d[SingleGames];
-    UnpackSingle(single, d);
-    for (int g = 0; g < SingleGames; ++g) ++frame_[d[g]][g];
-    std::vector<int32_t> list = singles_;
-    list.push_back(single);
-    if (ChangeCount) ChangeCount(count_ + 1, list);
-    if (ChangeFrame) ChangeFrame(frame_);
+    if (ChangeCount) ChangeCount(CountEdit{single, nullptr});
     MovePageLast();
 }
 
@@ -129,21 +118,9 @@ void clsTSingle::SelectDelete() {
         return;
     }
     if (!Report().Question("選択シングルを削除します。よろしいですか？", DeleteTitle)) return;
-    std::vector<int32_t> kept;
-    kept.reserve(static_cast<size_t>(count_ - n));
-    uint8_t d[SingleGames];
-    for (int32_t i = 0; i < count_; ++i) {
-        const int32_t s = singles_[static_cast<size_t>(i)];
-        if (!selected_[static_cast<size_t>(i)]) {
-            kept.push_back(s);
-            continue;
-        }
-        if (!IsSingleNumber(s)) continue;
-        UnpackSingle(s, d);
-        for (int g = 0; g < SingleGames; ++g) --frame_[d[g]][g];
-    }
-    if (ChangeCount) ChangeCount(count_ - n, kept);
-    if (ChangeFrame) ChangeFrame(frame_);
+    // The flags are read by the owner before SetSingle resets them.
+    const std::vector<bool> flags = selected_;
+    if (ChangeCount) ChangeCount(CountEdit{-1, &flags});
     if (page_ > lastPage_) page_ = lastPage_;
     MovePage(page_);
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The Single tab's rules: ten cards a page, selection, editing one outcome, adding and
-// deleting singles with the composition kept up to date. The list itself belongs to the
-// main window: every change is announced by an event and the list comes back through
-// SetSingle. The window implements View and forwards its clicks here.
+// deleting singles. The list itself belongs to the window's document: this class reads it
+// where it lies, announces every change by an event that the document applies, and is
+// handed the list again through SetSingle when its length changed. The window implements
+// View and forwards its clicks here.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -38,16 +39,24 @@ public:
         virtual void CountChanged(const clsTCount& grid) {}
     };
 
-    // Events to the main window.
+    // A change of the list's length: one single appended, or the flagged ones removed.
+    struct CountEdit {
+        int32_t appended = -1;
+        const std::vector<bool>* removed = nullptr;
+    };
+
+    // Edits for the list's owner. After ChangeCount the owner hands the list back through
+    // SetSingle; the composition comes back through SetSingleFrame.
     std::function<void(int32_t index, int32_t single)> ChangeValue;
-    std::function<void(int32_t count, const std::vector<int32_t>& list)> ChangeCount;
-    std::function<void(const SingleFrame& frame)> ChangeFrame;
+    std::function<void(const CountEdit& edit)> ChangeCount;
 
     void SetView(View* view) { view_ = view; }
     void SetVote(const VoteRecord& vote) { list_.SetVote(vote); }
     void SinglePercent(bool percent);
     void SetSingleFrame(const SingleFrame& lngValue, const SingleFrameFlags& blnVisible);
+    // The list is read where it lies (it must outlive its use here), not copied.
     void SetSingle(int32_t lngSingleCount, const std::vector<int32_t>& lngSingle);
+    void SetSingle(int32_t, std::vector<int32_t>&&) = delete;  // a temporary would dangle
     void MovePage(int32_t lngPage);
     void MovePageLast() { MovePage(lastPage_); }
     void MovePrevious() { MovePage(std::max(page_ - 1, 0)); }
@@ -62,7 +71,7 @@ public:
     void CountClick(int column, int row);
 
     int32_t Count() const { return count_; }
-    const std::vector<int32_t>& Singles() const { return singles_; }
+    const std::vector<int32_t>& Singles() const { return *singles_; }
     bool Selected(int32_t index) const { return selected_[static_cast<size_t>(index)]; }
     int32_t Page() const { return page_; }
     int32_t LastPage() const { return lastPage_; }
@@ -73,13 +82,15 @@ public:
 private:
     void Append(int32_t single);
     void FillSlot(int slot);
+    int32_t At(int32_t i) const { return (*singles_)[static_cast<size_t>(i)]; }
 
     View nullView_;
     View* view_ = &nullView_;
     clsTSingleList list_;
     clsTCount countGrid_;
     int32_t count_ = 0;
-    std::vector<int32_t> singles_;
+    static inline const std::vector<int32_t> noSingles_{};
+    const std::vector<int32_t>* singles_ = &noSingles_;
     std::vector<bool> selected_;
     int32_t page_ = 0;
     int32_t lastPage_ = 0;

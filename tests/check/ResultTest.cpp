@@ -57,6 +57,7 @@ class CheckTab : public ProgramFolderTest {
 protected:
     ShownView view;
     clsTResult result;
+    std::vector<int32_t> held;  // the list the controller reads
     void SetUp() override {
         result.SetView(&view);
         result.Initialize();
@@ -73,7 +74,7 @@ const std::array<int, 11> R = {1, 0, 2, 1, 0, 2, 1, 0, 2, 1, 0};
 
 TEST_F(CheckTab, NothingKnownMeansGradeOneForEverySingle) {
     result.SetResultData(812, "", ResultRecord{}, true);
-    result.SetSingle(0, {});
+    result.SetSingle(0, held = std::vector<int32_t>{});
     EXPECT_EQ(view.count, "0");
     EXPECT_EQ(view.page, "1／1");
     EXPECT_FALSE(view.previous);
@@ -81,7 +82,7 @@ TEST_F(CheckTab, NothingKnownMeansGradeOneForEverySingle) {
     EXPECT_EQ(view.cleared, 10);
     EXPECT_EQ(result.Counts(), GradeCounts{});
 
-    result.SetSingle(11, std::vector<int32_t>(11, 34066));
+    result.SetSingle(11, held = std::vector<int32_t>(11, 34066));
     EXPECT_EQ(view.page, "1／2");
     EXPECT_EQ(result.Counts()[0], 11);
     EXPECT_EQ(result.Grades(), std::vector<uint8_t>(11, 1));
@@ -215,7 +216,7 @@ TEST_F(CheckTab, ACacheFileThatCannotBeWrittenIsReportedAndTheMarksStay) {
     fs::create_directories(folder / "SysData");
     WriteBytes(folder / "SysData/Temp", "a file where the folder should be");
     result.SetResultData(960, "", ResultRecord{}, false);
-    result.SetSingle(1, {S(R)});
+    result.SetSingle(1, held = std::vector<int32_t>{S(R)});
     result.MultiResultClick(clsTMultiResult::LeftButton, 2, 2);
     EXPECT_FALSE(rec.Messages().empty());
     EXPECT_EQ(result.MultiResult().Text(2, 2), "○");
@@ -250,11 +251,11 @@ TEST_F(CheckTab, GradeSortAndItsChecks) {
 TEST_F(CheckTab, TheProgressDialogFrom10001Singles) {
     using K = RecordingReporter::Kind;
     result.SetResultData(812, "", ResultRecord{}, false);
-    result.SetSingle(10000, std::vector<int32_t>(10000, 0));
+    result.SetSingle(10000, held = std::vector<int32_t>(10000, 0));
     EXPECT_EQ(rec.Count(K::ProgressOpen), 0);
     EXPECT_EQ(rec.Count(K::DoEvents), 9);
     rec.Clear();
-    result.SetSingle(10001, std::vector<int32_t>(10001, 0));
+    result.SetSingle(10001, held = std::vector<int32_t>(10001, 0));
     EXPECT_EQ(rec.Count(K::ProgressOpen), 1);
     EXPECT_EQ(rec.Count(K::ProgressClose), 1);
     EXPECT_EQ(rec.Count(K::DoEvents), 9);

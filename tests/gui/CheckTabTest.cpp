@@ -94,8 +94,8 @@ TEST_F(CheckTabTest, OfficialResultsRevealedOneByOneThenAllWithThePayouts) {
     EXPECT_TRUE(w->findChild<QPushButton*>("cmdResultViewNext")->isEnabled());
     EXPECT_TRUE(w->findChild<QPushButton*>("cmdResultViewAll")->isEnabled());
     EXPECT_EQ(Grade(1), "3");
-    EXPECT_EQ(tab->lblRSingleCount->text(), "3");
-    EXPECT_EQ(tab->lblRSinglePage->text(), "1／1");
+    EXPECT_EQ(tab->lblRSingleCount()->text(), "3");
+    EXPECT_EQ(tab->lblRSinglePage()->text(), "1／1");
     EXPECT_EQ(Cell(tab->KakuteiGrid(), 2, 2), "");
 
     QTest::mouseClick(w->findChild<QPushButton*>("cmdResultViewNext"), Qt::LeftButton);
@@ -152,9 +152,10 @@ TEST_F(CheckTabTest, OfficialResultsRevealedOneByOneThenAllWithThePayouts) {
     EXPECT_FALSE(w->findChild<QPushButton*>("cmdResultViewAll")->isEnabled());
     EXPECT_EQ(Cell(k, 2, 2), "10,000,000 ");
 
-    // A new list empties the tab.
+    // A new list empties the tab (the sorted list is given up unsaved).
+    rec.choices = {Answer::No};
     w->Action("mnuFile_New")->trigger();
-    EXPECT_EQ(tab->lblRSingleCount->text(), "0");
+    EXPECT_EQ(tab->lblRSingleCount()->text(), "0");
     EXPECT_EQ(Grade(1), "0");
     EXPECT_EQ(Cell(tab->MultiGrid(), 2, 12), "");
     EXPECT_EQ(Cell(tab->ResultGrid(), 1, 13), "");
@@ -208,10 +209,10 @@ TEST_F(CheckTabTest, PagesOfTenAndTheCompositionView) {
         lines << digits;
     }
     Import(lines);
-    EXPECT_EQ(tab->lblRSingleCount->text(), "35");
-    EXPECT_EQ(tab->lblRSinglePage->text(), "1／4");
-    EXPECT_EQ(tab->imgRMovePrevious->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_EQ(tab->imgRMoveNext->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(tab->lblRSingleCount()->text(), "35");
+    EXPECT_EQ(tab->lblRSinglePage()->text(), "1／4");
+    EXPECT_EQ(tab->imgRMovePrevious()->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(tab->imgRMoveNext()->cursor().shape(), Qt::PointingHandCursor);
 
     // A double click (press, release, double click, release) moves two pages, not three.
     auto doubleClick = [](QWidget* image) {
@@ -219,33 +220,33 @@ TEST_F(CheckTabTest, PagesOfTenAndTheCompositionView) {
         QTest::mouseDClick(image, Qt::LeftButton);
         QTest::mouseRelease(image, Qt::LeftButton);
     };
-    doubleClick(tab->imgRMoveNext);
-    EXPECT_EQ(tab->lblRSinglePage->text(), "3／4");
-    EXPECT_EQ(tab->imgRMovePrevious->cursor().shape(), Qt::PointingHandCursor);
-    QTest::mouseClick(tab->imgRMoveNext, Qt::LeftButton);
-    EXPECT_EQ(tab->lblRSinglePage->text(), "4／4");
+    doubleClick(tab->imgRMoveNext());
+    EXPECT_EQ(tab->lblRSinglePage()->text(), "3／4");
+    EXPECT_EQ(tab->imgRMovePrevious()->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(tab->imgRMoveNext(), Qt::LeftButton);
+    EXPECT_EQ(tab->lblRSinglePage()->text(), "4／4");
     EXPECT_EQ(Cell(tab->ResultGrid(), 5, 13), "1");
     EXPECT_EQ(Cell(tab->ResultGrid(), 6, 13), "");
-    EXPECT_EQ(tab->imgRMoveNext->cursor().shape(), Qt::ArrowCursor);
-    QTest::mouseClick(tab->imgRMoveNext, Qt::LeftButton);
-    EXPECT_EQ(tab->lblRSinglePage->text(), "4／4");
-    doubleClick(tab->imgRMovePrevious);
-    QTest::mouseClick(tab->imgRMovePrevious, Qt::LeftButton);
-    EXPECT_EQ(tab->lblRSinglePage->text(), "1／4");
+    EXPECT_EQ(tab->imgRMoveNext()->cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseClick(tab->imgRMoveNext(), Qt::LeftButton);
+    EXPECT_EQ(tab->lblRSinglePage()->text(), "4／4");
+    doubleClick(tab->imgRMovePrevious());
+    QTest::mouseClick(tab->imgRMovePrevious(), Qt::LeftButton);
+    EXPECT_EQ(tab->lblRSinglePage()->text(), "1／4");
 
     // A click on the vote area shows the composition view over it.
-    EXPECT_FALSE(tab->picSingleCountR->isVisible());
+    EXPECT_FALSE(tab->picSingleCountR()->isVisible());
     ClickCell(tab->Game().VoteGrid(), 2, 3);
-    EXPECT_TRUE(tab->picSingleCountR->isVisible());
+    EXPECT_TRUE(tab->picSingleCountR()->isVisible());
     clsGrid& count = tab->CountGrid();
     // Match 1 (the lowest digit) runs 0, 1, 2 over the numbers 0..34: twelve 0s, twelve 1s, eleven 2s.
     EXPECT_EQ(Cell(count, 1, 2), "     12");
     EXPECT_EQ(Cell(count, 3, 2), "     11");
     ClickCell(count, 1, 2);  // to shares
-    EXPECT_TRUE(tab->picSingleCountR->isVisible());
+    EXPECT_TRUE(tab->picSingleCountR()->isVisible());
     EXPECT_EQ(Cell(count, 3, 2), "   31% ");
     ClickCell(count, 1, 2);  // back to counts, and away
-    EXPECT_FALSE(tab->picSingleCountR->isVisible());
+    EXPECT_FALSE(tab->picSingleCountR()->isVisible());
     EXPECT_EQ(Cell(count, 3, 2), "     11");
 
     w->Action("mnuView_SinglePercent")->trigger();
@@ -260,16 +261,16 @@ TEST_F(CheckTabTest, PanelsStackWithinThePageWithoutOverlapping) {
     Start(1);
     w->SelectTab(2);
     QWidget* page = w->picMain(2);
-    EXPECT_EQ(tab->picMultiResult->x(), tab->picGame2->x() + tab->picGame2->width() + 2);
-    EXPECT_EQ(tab->picMultiResult->y(), tab->picGame2->y());
-    EXPECT_EQ(tab->picMultiResult->height(), tab->picGame2->height());  // rows side by side
-    EXPECT_EQ(tab->picSingleCountR->x(), 182);
-    EXPECT_EQ(tab->picSingleCountR->y(), tab->picResult1->y());
-    EXPECT_EQ(tab->picResultKakutei->y(), tab->picRBase->y() + 45);
-    EXPECT_EQ(tab->picRBase->y(), tab->picResult1->y() + tab->picResult1->height() + 5);
-    EXPECT_EQ(tab->picResultView->y(), tab->picMultiResult->y() + tab->picMultiResult->height() + 10);
-    const QWidget* panels[] = {tab->picGame2, tab->picMultiResult, tab->picResult1, tab->picResultGrade,
-                               tab->picRBase, tab->picResultView};
+    EXPECT_EQ(tab->picMultiResult()->x(), tab->picGame2()->x() + tab->picGame2()->width() + 2);
+    EXPECT_EQ(tab->picMultiResult()->y(), tab->picGame2()->y());
+    EXPECT_EQ(tab->picMultiResult()->height(), tab->picGame2()->height());  // rows side by side
+    EXPECT_EQ(tab->picSingleCountR()->x(), 182);
+    EXPECT_EQ(tab->picSingleCountR()->y(), tab->picResult1()->y());
+    EXPECT_EQ(tab->picResultKakutei()->y(), tab->picRBase()->y() + 45);
+    EXPECT_EQ(tab->picRBase()->y(), tab->picResult1()->y() + tab->picResult1()->height() + 5);
+    EXPECT_EQ(tab->picResultView()->y(), tab->picMultiResult()->y() + tab->picMultiResult()->height() + 10);
+    const QWidget* panels[] = {tab->picGame2(), tab->picMultiResult(), tab->picResult1(), tab->picResultGrade(),
+                               tab->picRBase(), tab->picResultView()};
     const QRect area(0, 0, 1005 - 72, 655 - 23);
     for (const QWidget* a : panels) {
         EXPECT_TRUE(area.contains(a->geometry())) << a->objectName().toStdString();
@@ -280,8 +281,8 @@ TEST_F(CheckTabTest, PanelsStackWithinThePageWithoutOverlapping) {
             }
         }
     }
-    EXPECT_TRUE(tab->picRBase->geometry().contains(tab->picResultKakutei->geometry()));
-    EXPECT_TRUE(page->isAncestorOf(tab->picGame2));
+    EXPECT_TRUE(tab->picRBase()->geometry().contains(tab->picResultKakutei()->geometry()));
+    EXPECT_TRUE(page->isAncestorOf(tab->picGame2()));
 }
 
 TEST(GameTableView, VoteAreaOverTheLastColumnAndItsClicks) {

@@ -44,7 +44,7 @@ TEST_F(ListCommandsTest, ImportDedupeSortAndCopyWorkOnTheWindowsList) {
     EXPECT_EQ(rec.Messages().size(), 1u);
 
     // Fewest home wins first when ascending.
-    QMenu* sort = w->menuBar()->actions()[1]->menu()->actions()[0]->menu();
+    QMenu* sort = w->findChild<QMenu*>("mnuEdit_Sort");
     sort->actions()[4]->trigger();  // ホーム勝ち
     EXPECT_EQ(w->Singles()[0] % 3, 1);  // 10210210210: match 1 is a home win, four in all
     EXPECT_NE(w->Singles()[1], w->Singles()[0]);

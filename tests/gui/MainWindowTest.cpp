@@ -75,10 +75,13 @@ TEST_F(MainWindowTest, MenuBarHasEveryCommandWithItsCaption) {
     for (QAction* a : w->menuBar()->actions()) bar << a->text();
     EXPECT_EQ(bar, (QStringList{"ファイル(&F)", "編集(&E)", "表示(&V)", "ツール(&T)", "ヘルプ(&H)"}));
     auto menu = [&](int i) { return w->menuBar()->actions()[i]->menu(); };
-    EXPECT_EQ(Captions(menu(0)), (QStringList{"新規作成(&N)", "開く(&O)...", "上書き保存(&S)", "名前を付けて保存(&A)...", "-", "終了(&X)"}));
-    QMenu* sort = menu(1)->actions()[0]->menu();
+    EXPECT_EQ(Captions(menu(0)), (QStringList{"新規作成(&N)", "開く(&O)...", "上書き保存(&S)", "名前を付けて保存(&A)...", "-", "最近使ったファイル(&R)", "-", "終了(&X)"}));
+    EXPECT_EQ(menu(1)->actions()[0]->text(), "元に戻す(&U)");
+    EXPECT_EQ(menu(1)->actions()[1]->text(), "やり直し(&R)");
+    EXPECT_TRUE(menu(1)->actions()[2]->isSeparator());
+    QMenu* sort = menu(1)->actions()[3]->menu();
     ASSERT_NE(sort, nullptr);
-    EXPECT_EQ(menu(1)->actions()[0]->text(), "シングル並べ替え(S)");
+    EXPECT_EQ(menu(1)->actions()[3]->text(), "シングル並べ替え(S)");
     EXPECT_EQ(Captions(sort), (QStringList{"１等推定金額", "２等推定金額", "３等推定金額", "-", "ホーム勝ち", "その他",
                                            "アウェイ勝ち", "(hidden)", "-", "１番人気", "２番人気", "３番人気",
                                            "(hidden)", "-", "当せん数", "-", "昇順で並べ替える"}));

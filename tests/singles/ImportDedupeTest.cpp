@@ -69,12 +69,14 @@ TEST(ClipImport, TheRowLayoutComesBackUnchanged) {
 
 TEST(ClipImport, ReplacesTheListOnlyWhenItHoldsSingles) {
     RecordingReporter rec;
-    std::vector<int32_t> list(100, 3);
-    SingleFrame frame{};
-    EXPECT_FALSE(TakeImportedSingles({}, list, frame));
+    clsTDocument doc;
+    doc.Load(std::vector<int32_t>(100, 3), "");
+    const auto& list = doc.Singles();
+    const auto& frame = doc.Frame();
+    EXPECT_FALSE(TakeImportedSingles({}, doc));
     EXPECT_EQ(list.size(), 100u);
     EXPECT_TRUE(rec.Messages().empty());
-    EXPECT_TRUE(TakeImportedSingles({1, 2, 3, 4, 5}, list, frame));
+    EXPECT_TRUE(TakeImportedSingles({1, 2, 3, 4, 5}, doc));
     EXPECT_EQ(list, (std::vector<int32_t>{1, 2, 3, 4, 5}));
     EXPECT_EQ(frame[0][0], 1);  // only single 3 has 0 for match 1
     ASSERT_EQ(rec.Messages().size(), 1u);
@@ -84,9 +86,11 @@ TEST(ClipImport, ReplacesTheListOnlyWhenItHoldsSingles) {
 
 TEST(Dedupe, FirstOccurrencesSurvive) {
     RecordingReporter rec;
-    std::vector<int32_t> list{1, 2, 1, 3, 2};
-    SingleFrame frame{};
-    EXPECT_TRUE(JSingleDel(list, frame));
+    clsTDocument doc;
+    doc.Load({1, 2, 1, 3, 2}, "");
+    const auto& list = doc.Singles();
+    const auto& frame = doc.Frame();
+    EXPECT_TRUE(JSingleDel(doc));
     EXPECT_EQ(list, (std::vector<int32_t>{1, 2, 3}));
     EXPECT_EQ(frame[1][0], 1);
     EXPECT_EQ(frame[0][0] + frame[1][0] + frame[2][0], 3);
@@ -95,17 +99,18 @@ TEST(Dedupe, FirstOccurrencesSurvive) {
     EXPECT_EQ(rec.Messages()[0].caption, "KUJIMATE");
 
     rec.Clear();
-    EXPECT_TRUE(JSingleDel(list, frame));
+    EXPECT_TRUE(JSingleDel(doc));
     EXPECT_EQ(rec.Messages().at(0).text, "重複したシングルは存在しません");
 
     rec.Clear();
-    std::vector<int32_t> none;
-    EXPECT_FALSE(JSingleDel(none, frame));
+    doc.Clear();
+    EXPECT_FALSE(JSingleDel(doc));
     EXPECT_TRUE(rec.Messages().empty());
 
     std::vector<int32_t> many(5000, 7);
     many.push_back(8);
-    EXPECT_TRUE(JSingleDel(many, frame));
+    doc.Load(many, "");
+    EXPECT_TRUE(JSingleDel(doc));
     EXPECT_EQ(rec.Messages().back().text, "重複したシングルを消去しました\r\nシングル総数：5,001 → 2");
 }
 

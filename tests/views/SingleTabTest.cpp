@@ -3,6 +3,7 @@
 #include <map>
 
 #include "analysis/clsTSingleFrame.h"
+#include "shell/clsTDocument.h"
 #include "views/clsTSingle.h"
 #include "support/Report.h"
 
@@ -25,39 +26,40 @@ struct ShownView : clsTSingle::View {
     void ListColumn(int s, const std::array<std::string, 5>& r) override { columns[s] = r; }
 };
 
-// The main window's side: it owns the list and hands it back as the events ask.
+// The main window's side: its document owns the list and applies the tab's edits.
 struct SingleTab : ::testing::Test {
     RecordingReporter rec;
     ShownView view;
     clsTSingle tab;
-    std::vector<int32_t> list;
-    SingleFrame frame{};
+    clsTDocument doc;
+    const std::vector<int32_t>& list = doc.Singles();
+    const SingleFrame& frame = doc.Frame();
     std::vector<std::string> events;
 
     void SetUp() override {
         tab.SetView(&view);
         tab.ChangeValue = [&](int32_t i, int32_t n) {
-            list[static_cast<size_t>(i)] = n;
             events.push_back("value");
+            doc.ChangeValue(i, n);
         };
-        tab.ChangeCount = [&](int32_t c, const std::vector<int32_t>& l) {
-            list = l;
-            tab.SetSingle(c, list);
+        tab.ChangeCount = [&](const clsTSingle::CountEdit& e) {
             events.push_back("count");
+            if (e.removed) doc.RemoveFlagged(*e.removed);
+            else doc.Append(e.appended);
+            tab.SetSingle(doc.Count(), doc.Singles());
         };
-        tab.ChangeFrame = [&](const SingleFrame& f) {
-            frame = f;
-            tab.SetSingleFrame(frame, {});
+        doc.ChangeFrame = [&](const SingleFrame& f) {
+            tab.SetSingleFrame(f, {});
             events.push_back("frame");
         };
     }
     void Show(std::vector<int32_t> l) {
-        list = std::move(l);
-        clsTSingleFrame().GetSingleFrame(static_cast<int32_t>(list.size()), list, frame);
-        tab.SetSingle(static_cast<int32_t>(list.size()), list);
+        doc.Load(std::move(l), "");
+        tab.SetSingle(doc.Count(), doc.Singles());
         tab.MovePage(0);
         tab.SetSingleFrame(frame, {});
         tab.MovePage(0);
+        events.clear();
     }
     SingleFrame Recount() const {
         SingleFrame f{};

@@ -61,7 +61,7 @@ QWidget* NewBox(QWidget* parent, const char* name) {
 CheckTab::CheckTab(QWidget* page, clsTResult& controller, QMenu* popup7)
     : QObject(page), controller_(controller), popup7_(popup7) {
     BuildPanels(page);
-    cTGame2_.Initialize(picGame2, false);
+    cTGame2_.Initialize(picGame2_, false);
     InitializeGrids();
     PlacePanels();
     controller_.SetView(this);
@@ -70,58 +70,77 @@ CheckTab::CheckTab(QWidget* page, clsTResult& controller, QMenu* popup7)
     connect(&multi_, &clsGrid::MouseClick, this,
             [this](int button, int, int col, int row) { controller_.MultiResultClick(button, col, row); });
     connect(&count_, &CountGridView::Click, this, [this](int, int, int col, int row) { controller_.CountClick(col, row); });
+    connect(cmdResultViewNext_, &QPushButton::clicked, this, [this] {
+        controller_.SetNextData();
+        SetResultViewButtons();
+    });
+    connect(cmdResultViewAll_, &QPushButton::clicked, this, [this] {
+        controller_.SetAlltData();
+        SetResultViewButtons();
+    });
+    connect(cmdSortResult_, &QPushButton::clicked, this, &CheckTab::SortResult);
+    connect(&cTGame2_, &clsTGame::VoteClick, this, [this] { controller_.CountVisible(true); });
+    SetResultViewButtons();
 }
 
+void CheckTab::SetResultViewButtons() {
+    const bool on = controller_.RevealButtonsEnabled();
+    cmdResultViewNext_->setEnabled(on);
+    cmdResultViewAll_->setEnabled(on);
+}
+
+void CheckTab::ApplyColorScheme() { Paint(chkResultAll_, PanelColor); }
+
 void CheckTab::BuildPanels(QWidget* page) {
-    picGame2 = NewBox(page, "picGame2");
-    picMultiResult = NewBox(page, "picMultiResult");
-    picResult1 = NewBox(page, "picResult1");
-    picResultGrade = NewBox(page, "picResultGrade");
+    picGame2_ = NewBox(page, "picGame2");
+    picMultiResult_ = NewBox(page, "picMultiResult");
+    picResult1_ = NewBox(page, "picResult1");
+    picResultGrade_ = NewBox(page, "picResultGrade");
 
-    picResultView = NewBox(page, "picResultView");
-    Paint(picResultView, PanelColor);
-    chkResultAll = new QCheckBox(QStringLiteral("常に全ての結果を表示する"), picResultView);
-    chkResultAll->setObjectName(QStringLiteral("chkResultAll"));
-    chkResultAll->setGeometry(Scaled(8, 8, 220, 22));
-    Paint(chkResultAll, PanelColor);
-    cmdResultViewNext = new QPushButton(QStringLiteral("次の結果を表示"), picResultView);
-    cmdResultViewNext->setObjectName(QStringLiteral("cmdResultViewNext"));
-    cmdResultViewNext->setGeometry(Scaled(8, 38, 150, 28));
-    cmdResultViewAll = new QPushButton(QStringLiteral("全ての結果を表示"), picResultView);
-    cmdResultViewAll->setObjectName(QStringLiteral("cmdResultViewAll"));
-    cmdResultViewAll->setGeometry(Scaled(166, 38, 150, 28));
+    picResultView_ = NewBox(page, "picResultView");
+    Paint(picResultView_, PanelColor);
+    chkResultAll_ = new QCheckBox(QStringLiteral("常に全ての結果を表示する"), picResultView_);
+    chkResultAll_->setObjectName(QStringLiteral("chkResultAll"));
+    chkResultAll_->setGeometry(Scaled(8, 8, 220, 22));
+    Paint(chkResultAll_, PanelColor);
+    cmdResultViewNext_ = new QPushButton(QStringLiteral("次の結果を表示"), picResultView_);
+    cmdResultViewNext_->setObjectName(QStringLiteral("cmdResultViewNext"));
+    cmdResultViewNext_->setGeometry(Scaled(8, 38, 150, 28));
+    cmdResultViewAll_ = new QPushButton(QStringLiteral("全ての結果を表示"), picResultView_);
+    cmdResultViewAll_->setObjectName(QStringLiteral("cmdResultViewAll"));
+    cmdResultViewAll_->setGeometry(Scaled(166, 38, 150, 28));
 
-    picRBase = NewBox(page, "picRBase");
-    Paint(picRBase, PanelColor);
-    NewLabel(picRBase, "lblRSingleCountTitle", QStringLiteral("シングル数"))->setGeometry(Scaled(8, 12, 70, 20));
-    lblRSingleCount = NewLabel(picRBase, "lblRSingleCount", QStringLiteral("0"));
-    lblRSingleCount->setGeometry(Scaled(70, 12, 70, 20));
-    lblRSingleCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    imgRMovePrevious = NewLabel(picRBase, "imgRMovePrevious");
-    imgRMovePrevious->setGeometry(Scaled(148, 12, 20, 20));
-    imgRMovePrevious->setAccessibleName(QStringLiteral("前のページ"));
-    lblRSinglePage = NewLabel(picRBase, "lblRSinglePage", QStringLiteral("1／1"));
-    lblRSinglePage->setGeometry(Scaled(170, 12, 76, 20));
-    lblRSinglePage->setAlignment(Qt::AlignCenter);
-    imgRMoveNext = NewLabel(picRBase, "imgRMoveNext");
-    imgRMoveNext->setGeometry(Scaled(248, 12, 20, 20));
-    imgRMoveNext->setAccessibleName(QStringLiteral("次のページ"));
-    cmdSortResult = new QPushButton(QStringLiteral("当せん数順"), picRBase);
-    cmdSortResult->setObjectName(QStringLiteral("cmdSortResult"));
-    cmdSortResult->setGeometry(Scaled(455, 8, 110, 28));
+    picRBase_ = NewBox(page, "picRBase");
+    Paint(picRBase_, PanelColor);
+    NewLabel(picRBase_, "lblRSingleCountTitle", QStringLiteral("シングル数"))->setGeometry(Scaled(8, 12, 70, 20));
+    lblRSingleCount_ = NewLabel(picRBase_, "lblRSingleCount", QStringLiteral("0"));
+    lblRSingleCount_->setGeometry(Scaled(70, 12, 70, 20));
+    lblRSingleCount_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    imgRMovePrevious_ = NewLabel(picRBase_, "imgRMovePrevious");
+    imgRMovePrevious_->setGeometry(Scaled(148, 12, 20, 20));
+    imgRMovePrevious_->setAccessibleName(QStringLiteral("前のページ"));
+    lblRSinglePage_ = NewLabel(picRBase_, "lblRSinglePage", QStringLiteral("1／1"));
+    lblRSinglePage_->setGeometry(Scaled(170, 12, 76, 20));
+    lblRSinglePage_->setAlignment(Qt::AlignCenter);
+    imgRMoveNext_ = NewLabel(picRBase_, "imgRMoveNext");
+    imgRMoveNext_->setGeometry(Scaled(248, 12, 20, 20));
+    imgRMoveNext_->setAccessibleName(QStringLiteral("次のページ"));
+    cmdSortResult_ = new QPushButton(QStringLiteral("当せん数順"), picRBase_);
+    cmdSortResult_->setObjectName(QStringLiteral("cmdSortResult"));
+    cmdSortResult_->setGeometry(Scaled(455, 8, 110, 28));
 
     // The enabled looks are the images' own pictures, the disabled ones sit in hidden images.
-    imgRMovePrevious->setPixmap(PageArrowPicture(0, true));
-    imgRMoveNext->setPixmap(PageArrowPicture(1, true));
-    previousEnabled_ = imgRMovePrevious->pixmap();
-    nextEnabled_ = imgRMoveNext->pixmap();
-    imgMovePreviousDisable_ = NewLabel(picRBase, "imgMovePreviousDisable");
+    imgRMovePrevious_->setPixmap(PageArrowPicture(0, true));
+    imgRMoveNext_->setPixmap(PageArrowPicture(1, true));
+    previousEnabled_ = imgRMovePrevious_->pixmap();
+    nextEnabled_ = imgRMoveNext_->pixmap();
+    imgMovePreviousDisable_ = NewLabel(picRBase_, "imgMovePreviousDisable");
     imgMovePreviousDisable_->setPixmap(PageArrowPicture(0, false));
     imgMovePreviousDisable_->hide();
-    imgMoveNextDisable_ = NewLabel(picRBase, "imgMoveNextDisable");
+    imgMoveNextDisable_ = NewLabel(picRBase_, "imgMoveNextDisable");
     imgMoveNextDisable_->setPixmap(PageArrowPicture(1, false));
     imgMoveNextDisable_->hide();
-    for (QLabel* img : {imgRMovePrevious, imgRMoveNext}) img->installEventFilter(this);
+    for (QLabel* img : {imgRMovePrevious_, imgRMoveNext_}) img->installEventFilter(this);
 
     const QColor tiles[] = {QColor(150, 190, 255), QColor(255, 236, 120), QColor(255, 155, 155), QColor(150, 230, 150)};
     for (int i = 0; i < 4; ++i) {
@@ -131,16 +150,16 @@ void CheckTab::BuildPanels(QWidget* page) {
         imgResult_[static_cast<size_t>(i)]->hide();
     }
 
-    picResultKakutei = NewBox(page, "picResultKakutei");
+    picResultKakutei_ = NewBox(page, "picResultKakutei");
     // Over the game table's vote column; shown by a click on the vote area.
-    picSingleCountR = NewBox(page, "picSingleCountR");
-    picSingleCountR->hide();
+    picSingleCountR_ = NewBox(page, "picSingleCountR");
+    picSingleCountR_->hide();
 }
 
 void CheckTab::InitializeGrids() {
     const QColor face = ButtonFace();
 
-    result_.Initialize(picResult1);
+    result_.Initialize(picResult1_);
     result_.SetGridColRow(clsTResultGrid::Cols, clsTResultGrid::Rows, 25, 21);
     result_.RowHeight(1, Sy(20));
     result_.FontSize(11);
@@ -149,17 +168,17 @@ void CheckTab::InitializeGrids() {
     result_.SetColorImage(imgResult_[1]->pixmap(), ResultColor(ResultBack::Yellow));
     result_.SetColorImage(imgResult_[2]->pixmap(), ResultColor(ResultBack::Red));
     result_.SetColorImage(imgResult_[3]->pixmap(), ResultColor(ResultBack::Green));
-    picResult1->resize(result_.Width(), result_.Height());
+    picResult1_->resize(result_.Width(), result_.Height());
 
-    grade_.Initialize(picResultGrade);
+    grade_.Initialize(picResultGrade_);
     grade_.SetGridColRow(clsTResultGrade::Cols, clsTResultGrade::Rows, 40, 21);
     grade_.RowHeight(1, Sy(20));
     grade_.ColWidth(2, Sx(70));
     grade_.FontSize(11);
     GradeChanged(controller_.Grade());
-    picResultGrade->resize(grade_.Width(), grade_.Height());
+    picResultGrade_->resize(grade_.Width(), grade_.Height());
 
-    multi_.Initialize(picMultiResult);
+    multi_.Initialize(picMultiResult_);
     multi_.SetGridColRow(3, 12, 30, 21);
     multi_.RowHeight(1, Sy(20));
     multi_.FontSize(11);
@@ -167,49 +186,49 @@ void CheckTab::InitializeGrids() {
     multi_.BackColorRow(1, face);
     for (int r = 3; r <= 11; r += 2) multi_.BackColorRow(r, LightYellow);
     MultiResultChanged(controller_.MultiResult());
-    picMultiResult->resize(multi_.Width(), multi_.Height());
+    picMultiResult_->resize(multi_.Width(), multi_.Height());
 
-    count_.Initialize(picSingleCountR, 67, 21);
+    count_.Initialize(picSingleCountR_, 67, 21);
     CountChanged(controller_.CountGrid());
 
-    kakutei_.Initialize(picResultKakutei);
+    kakutei_.Initialize(picResultKakutei_);
     kakutei_.SetGridColRow(clsTResultKakutei::Cols, clsTResultKakutei::Rows, 40, 21);
     kakutei_.RowHeight(1, Sy(20));
     kakutei_.ColWidth(2, Sx(110));
     for (int c = 3; c <= 6; ++c) kakutei_.ColWidth(c, Sx(100));
     kakutei_.FontSize(10);
     KakuteiChanged(controller_.Kakutei());
-    picResultKakutei->resize(kakutei_.Width(), kakutei_.Height());
+    picResultKakutei_->resize(kakutei_.Width(), kakutei_.Height());
 }
 
 void CheckTab::PlacePanels() {
     auto right = [](QWidget* w) { return w->x() + w->width(); };
     auto bottom = [](QWidget* w) { return w->y() + w->height(); };
-    picGame2->move(Sx(8), Sy(8));
+    picGame2_->move(Sx(8), Sy(8));
     // The multi-result rows continue the game table's rows.
-    picMultiResult->move(right(picGame2) + Sx(2), picGame2->y());
-    picResult1->move(right(picMultiResult) + Sx(2), picMultiResult->y());
-    picResultGrade->move(right(picResult1) + Sx(2), picResult1->y());
-    picSingleCountR->move(TruncX(51) + TruncX(21) + TruncX(51) + TruncX(51) + TruncX(8), picResult1->y());
-    picRBase->setGeometry(Sx(337), bottom(picResult1) + Sy(5), right(picResultGrade) + Sx(8) - Sx(337),
-                          Sy(45) + picResultKakutei->height() + Sy(8));
-    picResultKakutei->move(picRBase->x() + Sx(8), picRBase->y() + Sy(45));
-    picResultKakutei->raise();
-    picResultView->setGeometry(Sx(8), bottom(picMultiResult) + Sy(10), picRBase->x() - Sx(2) - Sx(8), Sy(76));
-    picSingleCountR->raise();
+    picMultiResult_->move(right(picGame2_) + Sx(2), picGame2_->y());
+    picResult1_->move(right(picMultiResult_) + Sx(2), picMultiResult_->y());
+    picResultGrade_->move(right(picResult1_) + Sx(2), picResult1_->y());
+    picSingleCountR_->move(TruncX(51) + TruncX(21) + TruncX(51) + TruncX(51) + TruncX(8), picResult1_->y());
+    picRBase_->setGeometry(Sx(337), bottom(picResult1_) + Sy(5), right(picResultGrade_) + Sx(8) - Sx(337),
+                          Sy(45) + picResultKakutei_->height() + Sy(8));
+    picResultKakutei_->move(picRBase_->x() + Sx(8), picRBase_->y() + Sy(45));
+    picResultKakutei_->raise();
+    picResultView_->setGeometry(Sx(8), bottom(picMultiResult_) + Sy(10), picRBase_->x() - Sx(2) - Sx(8), Sy(76));
+    picSingleCountR_->raise();
 }
 
-void CheckTab::SingleCountText(const std::string& text) { lblRSingleCount->setText(QString::fromStdString(text)); }
-void CheckTab::PageText(const std::string& text) { lblRSinglePage->setText(QString::fromStdString(text)); }
+void CheckTab::SingleCountText(const std::string& text) { lblRSingleCount_->setText(QString::fromStdString(text)); }
+void CheckTab::PageText(const std::string& text) { lblRSinglePage_->setText(QString::fromStdString(text)); }
 
 void CheckTab::PreviousLook(bool enabled) {
-    imgRMovePrevious->setPixmap(enabled ? previousEnabled_ : imgMovePreviousDisable_->pixmap());
-    imgRMovePrevious->setCursor(enabled ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    imgRMovePrevious_->setPixmap(enabled ? previousEnabled_ : imgMovePreviousDisable_->pixmap());
+    imgRMovePrevious_->setCursor(enabled ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 void CheckTab::NextLook(bool enabled) {
-    imgRMoveNext->setPixmap(enabled ? nextEnabled_ : imgMoveNextDisable_->pixmap());
-    imgRMoveNext->setCursor(enabled ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    imgRMoveNext_->setPixmap(enabled ? nextEnabled_ : imgMoveNextDisable_->pixmap());
+    imgRMoveNext_->setCursor(enabled ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 void CheckTab::CopyResultColumn(int slot) {
@@ -276,8 +295,8 @@ void CheckTab::MultiResultChanged(const clsTMultiResult& m) {
 void CheckTab::CountChanged(const clsTCount& cnt) { count_.Show(cnt); }
 
 void CheckTab::CountVisible(bool visible) {
-    picSingleCountR->setVisible(visible);
-    if (visible) picSingleCountR->raise();
+    picSingleCountR_->setVisible(visible);
+    if (visible) picSingleCountR_->raise();
 }
 
 void CheckTab::ShowPopup7() {
@@ -285,12 +304,12 @@ void CheckTab::ShowPopup7() {
 }
 
 void CheckTab::PageImageClicked(QObject* image) {
-    if (image == imgRMovePrevious) controller_.MovePrevious();
+    if (image == imgRMovePrevious_) controller_.MovePrevious();
     else controller_.MoveNext();
 }
 
 bool CheckTab::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == imgRMovePrevious || watched == imgRMoveNext) {
+    if (watched == imgRMovePrevious_ || watched == imgRMoveNext_) {
         auto* me = static_cast<QMouseEvent*>(e);
         if (e->type() == QEvent::MouseButtonDblClick && me->button() == Qt::LeftButton) {
             doubleClicked_ = watched;

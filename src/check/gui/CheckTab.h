@@ -33,22 +33,26 @@ public:
     clsGrid& CountGrid() { return count_.Grid(); }
     const clsTResultGrid& ResultPage() const { return resultPage_; }
 
-    QCheckBox* chkResultAll = nullptr;
-    QPushButton* cmdResultViewNext = nullptr;
-    QPushButton* cmdResultViewAll = nullptr;
-    QPushButton* cmdSortResult = nullptr;
-    QWidget* picGame2 = nullptr;
-    QWidget* picMultiResult = nullptr;
-    QWidget* picResult1 = nullptr;
-    QWidget* picResultGrade = nullptr;
-    QWidget* picSingleCountR = nullptr;
-    QWidget* picRBase = nullptr;
-    QWidget* picResultKakutei = nullptr;
-    QWidget* picResultView = nullptr;
-    QLabel* lblRSingleCount = nullptr;
-    QLabel* lblRSinglePage = nullptr;
-    QLabel* imgRMovePrevious = nullptr;
-    QLabel* imgRMoveNext = nullptr;
+    QCheckBox* chkResultAll() const { return chkResultAll_; }
+    QPushButton* cmdResultViewNext() const { return cmdResultViewNext_; }
+    QPushButton* cmdResultViewAll() const { return cmdResultViewAll_; }
+    QPushButton* cmdSortResult() const { return cmdSortResult_; }
+    QWidget* picGame2() const { return picGame2_; }
+    QWidget* picMultiResult() const { return picMultiResult_; }
+    QWidget* picResult1() const { return picResult1_; }
+    QWidget* picResultGrade() const { return picResultGrade_; }
+    QWidget* picSingleCountR() const { return picSingleCountR_; }
+    QWidget* picRBase() const { return picRBase_; }
+    QWidget* picResultKakutei() const { return picResultKakutei_; }
+    QWidget* picResultView() const { return picResultView_; }
+    QLabel* lblRSingleCount() const { return lblRSingleCount_; }
+    QLabel* lblRSinglePage() const { return lblRSinglePage_; }
+    QLabel* imgRMovePrevious() const { return imgRMovePrevious_; }
+    QLabel* imgRMoveNext() const { return imgRMoveNext_; }
+
+    // Both reveal buttons are enabled while official results remain hidden.
+    void SetResultViewButtons();
+    void ApplyColorScheme();
 
     // clsTResult::View
     void SingleCountText(const std::string& text) override;
@@ -67,6 +71,10 @@ public:
     void CountVisible(bool visible) override;
     void ShowPopup7() override;
 
+signals:
+    // "当せん数順": the list's owner sorts.
+    void SortResult();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
 
@@ -78,6 +86,23 @@ private:
     void PageImageClicked(QObject* image);
 
     clsTResult& controller_;
+    QCheckBox* chkResultAll_ = nullptr;
+    QPushButton* cmdResultViewNext_ = nullptr;
+    QPushButton* cmdResultViewAll_ = nullptr;
+    QPushButton* cmdSortResult_ = nullptr;
+    QWidget* picGame2_ = nullptr;
+    QWidget* picMultiResult_ = nullptr;
+    QWidget* picResult1_ = nullptr;
+    QWidget* picResultGrade_ = nullptr;
+    QWidget* picSingleCountR_ = nullptr;
+    QWidget* picRBase_ = nullptr;
+    QWidget* picResultKakutei_ = nullptr;
+    QWidget* picResultView_ = nullptr;
+    QLabel* lblRSingleCount_ = nullptr;
+    QLabel* lblRSinglePage_ = nullptr;
+    QLabel* imgRMovePrevious_ = nullptr;
+    QLabel* imgRMoveNext_ = nullptr;
+
     QMenu* popup7_;
     clsTGame cTGame2_;
     clsGrid multi_, result_, grade_, kakutei_;

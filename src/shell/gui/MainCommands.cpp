@@ -1,5 +1,5 @@
-// Commands of the Single and Check tabs and the singles list: the list view, the
-// result controller and the clipboard connect here as they come.
+// Commands of the Single and Check tabs and of the singles list: every change of the list
+// is an edit of the window's document, and the shown tab is told what it needs to redraw.
 #include <QAction>
 #include <QCheckBox>
 #include <QCursor>
@@ -24,8 +24,6 @@
 
 namespace kujimate {
 
-void frmMain::ConnectTabCommands() { SetResultViewButtons(); }
-
 void frmMain::EditMenuOpening() {
     const bool single = currentTab_ == 1;
     for (const char* name : {"mnuEdit_Select", "mnuEdit_SingleAdd", "mnuEdit_SingleAdd2", "mnuEdit_SingleDel"})
@@ -37,29 +35,60 @@ void frmMain::EditMenuOpening() {
     Action(QStringLiteral("mnuEdit_Sort_Result"))->setEnabled(currentTab_ == 2);
 }
 
+void frmMain::Undo() {
+    if (!busy_ && doc_.Undo()) RefreshAfterHistory();
+}
+
+void frmMain::Redo() {
+    if (!busy_ && doc_.Redo()) RefreshAfterHistory();
+}
+
+// The list took another shape: the shown tab takes it again and keeps its page where it can;
+// the selection is gone, as after any change of the count.
+void frmMain::RefreshAfterHistory() {
+    if (currentTab_ == 1) {
+        const int32_t page = cTSingle.Page();
+        cTSingle.SetSingle(doc_.Count(), doc_.Singles());
+        cTSingle.MovePage(std::min(page, cTSingle.LastPage()));
+    } else if (currentTab_ == 2) {
+        const int32_t page = cTResult.Page();
+        SetBusy(true);
+        cTResult.SetSingle(doc_.Count(), doc_.Singles());
+        SetBusy(false);
+        cTResult.MovePage(page);
+        checkTab_->SetResultViewButtons();
+    }
+}
+
 namespace {
 template <typename Sort>
-void RunSort(std::vector<int32_t>& singles, const VoteRecord& vote, Sort sort) {
-    if (singles.empty()) return;
+void RunSort(clsTDocument& doc, const VoteRecord& vote, Sort sort) {
+    if (doc.Count() == 0) return;
     BusyPointer busy;
-    clsTSingleSort s;
-    s.SetVote(vote);
-    sort(s);
+    doc.Reorder([&](std::vector<int32_t>& list) {
+        clsTSingleSort s;
+        s.SetVote(vote);
+        sort(s, list);
+        return true;
+    });
 }
 }  // namespace
 
 void frmMain::SortMoney(int index) {
-    RunSort(singles_, vote_, [&](clsTSingleSort& s) { s.MoneySort(singles_, index, mnuEdit_Sort_Order_->isChecked()); });
+    const bool asc = mnuEdit_Sort_Order_->isChecked();
+    RunSort(doc_, vote_, [&](clsTSingleSort& s, std::vector<int32_t>& l) { s.MoneySort(l, index, asc); });
     RedisplayAfterSort();
 }
 
 void frmMain::SortMark(int index) {
-    RunSort(singles_, vote_, [&](clsTSingleSort& s) { s.MarkSort(singles_, index, mnuEdit_Sort_Order_->isChecked()); });
+    const bool asc = mnuEdit_Sort_Order_->isChecked();
+    RunSort(doc_, vote_, [&](clsTSingleSort& s, std::vector<int32_t>& l) { s.MarkSort(l, index, asc); });
     RedisplayAfterSort();
 }
 
 void frmMain::SortNinki(int index) {
-    RunSort(singles_, vote_, [&](clsTSingleSort& s) { s.NinkiSort(singles_, index, mnuEdit_Sort_Order_->isChecked()); });
+    const bool asc = mnuEdit_Sort_Order_->isChecked();
+    RunSort(doc_, vote_, [&](clsTSingleSort& s, std::vector<int32_t>& l) { s.NinkiSort(l, index, asc); });
     RedisplayAfterSort();
 }
 
@@ -69,15 +98,16 @@ void frmMain::RedisplayAfterSort() {
 }
 
 void frmMain::SortResult() {
-    if (singles_.empty()) return;
-    if (!cTResult.GradeSort(singles_, mnuEdit_Sort_Order_->isChecked())) return;
+    if (doc_.Count() == 0 || busy_) return;
+    const bool asc = mnuEdit_Sort_Order_->isChecked();
+    if (!doc_.Reorder([&](std::vector<int32_t>& list) { return cTResult.GradeSort(list, asc); })) return;
     SetBusy(true);
-    cTResult.SetSingle(static_cast<int32_t>(singles_.size()), singles_);
+    cTResult.SetSingle(doc_.Count(), doc_.Singles());
     SetBusy(false);
 }
 
 void frmMain::DeleteDuplicates() {
-    if (JSingleDel(singles_, frame_)) SelectTab(2);
+    if (!busy_ && JSingleDel(doc_)) SelectTab(2);
 }
 
 // The Single tab's commands act only while it is shown: its working copy of the list is
@@ -100,18 +130,21 @@ void frmMain::SingleDelete() {
     if (currentTab_ == 1 && !busy_) cTSingle.SelectDelete();
 }
 
-void frmMain::ConnectSingleEvents() {
-    cTSingle.ChangeValue = [this](int32_t index, int32_t single) {
-        if (index >= 0 && static_cast<size_t>(index) < singles_.size()) singles_[static_cast<size_t>(index)] = single;
+void frmMain::ConnectDocument() {
+    cTSingle.ChangeValue = [this](int32_t index, int32_t single) { doc_.ChangeValue(index, single); };
+    cTSingle.ChangeCount = [this](const clsTSingle::CountEdit& edit) {
+        if (edit.removed) doc_.RemoveFlagged(*edit.removed);
+        else doc_.Append(edit.appended);
+        cTSingle.SetSingle(doc_.Count(), doc_.Singles());
     };
-    cTSingle.ChangeCount = [this](int32_t count, const std::vector<int32_t>& list) {
-        singles_.assign(list.begin(), list.begin() + std::clamp<int32_t>(count, 0, static_cast<int32_t>(list.size())));
-        cTSingle.SetSingle(static_cast<int32_t>(singles_.size()), singles_);
+    // The one composition table: the shown tab draws it; the other takes it when shown.
+    doc_.ChangeFrame = [this](const SingleFrame& frame) {
+        if (currentTab_ == 1) cTSingle.SetSingleFrame(frame, doc_.FrameZero());
+        else if (currentTab_ == 2) cTResult.SetSingleFrame(frame, doc_.FrameZero());
     };
-    cTSingle.ChangeFrame = [this](const SingleFrame& frame) {
-        frame_ = frame;
-        cTSingle.SetSingleFrame(frame_, frameZero_);
-    };
+    doc_.Edited = [this] { DocumentEdited(); };
+    doc_.StateChanged = [this] { DocumentStateChanged(); };
+    DocumentStateChanged();
 }
 
 void frmMain::ShowSortPopup() {
@@ -125,7 +158,7 @@ void frmMain::SinglePercentToggled(bool on) {
     cTResult.Percent(on);
 }
 void frmMain::ClipboardCopy(int index) {
-    clsTClipboard().Run(index, singles_, [](const std::string& text) {
+    clsTClipboard().Run(index, doc_.Singles(), [](const std::string& text) {
         QClipboard* cb = QApplication::clipboard();
         cb->clear();
         cb->setText(QString::fromStdString(text));
@@ -133,45 +166,29 @@ void frmMain::ClipboardCopy(int index) {
 }
 
 void frmMain::ClipboardImport(int index) {
+    if (busy_) return;
     const std::string text = QApplication::clipboard()->text().toStdString();
-    const std::vector<int32_t> imported = clsTClipImport().ClipImport(index, text);
-    TakeImportedSingles(imported, singles_, frame_, [this] { SelectTab(2); });
+    TakeImportedSingles(clsTClipImport().ClipImport(index, text), doc_, [this] { SelectTab(2); });
 }
 void frmMain::Popup7(int index) { cTResult.SetPopup(index); }
-
-void frmMain::ResultViewNext() {
-    cTResult.SetNextData();
-    SetResultViewButtons();
-}
-
-void frmMain::ResultViewAll() {
-    cTResult.SetAlltData();
-    SetResultViewButtons();
-}
-
-void frmMain::SetResultViewButtons() {
-    const bool on = result_.DrawNo > 0 && !cTResult.FullResult();
-    cmdResultViewNext_->setEnabled(on);
-    cmdResultViewAll_->setEnabled(on);
-}
 
 void frmMain::ShowSingleTab() {
     singleTab_->Schedure(schedule_);
     cTSingle.SetVote(vote_);
-    cTSingle.SetSingle(static_cast<int32_t>(singles_.size()), singles_);
+    cTSingle.SetSingle(doc_.Count(), doc_.Singles());
     cTSingle.MovePage(0);
-    cTSingle.SetSingleFrame(frame_, frameZero_);
+    cTSingle.SetSingleFrame(doc_.Frame(), doc_.FrameZero());
     cTSingle.MovePage(0);
 }
 void frmMain::ShowCheckTab() {
     checkTab_->Game().Schedure(schedule_);
     checkTab_->Game().Vote(vote_);
-    cTResult.SetResultData(kaisaikai_, kumi_, result_, chkResultAll_->isChecked());
+    cTResult.SetResultData(kaisaikai_, kumi_, result_, chkResultAll()->isChecked());
     SetBusy(true);
-    cTResult.SetSingle(static_cast<int32_t>(singles_.size()), singles_);
+    cTResult.SetSingle(doc_.Count(), doc_.Singles());
     SetBusy(false);
-    cTResult.SetSingleFrame(frame_, frameZero_);
-    SetResultViewButtons();
+    cTResult.SetSingleFrame(doc_.Frame(), doc_.FrameZero());
+    checkTab_->SetResultViewButtons();
 }
 
 }  // namespace kujimate

@@ -40,6 +40,23 @@ bool QtReporter::Question(const std::string& text, const std::string& caption) {
     return yes;
 }
 
+Answer QtReporter::QuestionCancel(const std::string& text, const std::string& caption) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption), QString::fromStdString(text),
+                    QMessageBox::NoButton, owner_);
+    QPushButton* yesButton = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+    QPushButton* noButton = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    QPushButton* cancelButton = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(yesButton);
+    box.setEscapeButton(cancelButton);
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    box.exec();
+    const Answer a = box.clickedButton() == yesButton ? Answer::Yes
+                     : box.clickedButton() == noButton ? Answer::No
+                                                       : Answer::Cancel;
+    QApplication::restoreOverrideCursor();
+    return a;
+}
+
 void QtReporter::BusyBegin() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 void QtReporter::BusyEnd() { QApplication::restoreOverrideCursor(); }
 

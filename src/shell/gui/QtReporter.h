@@ -20,6 +20,7 @@ public:
 
     void Message(const std::string& text, MsgIcon icon, const std::string& caption) override;
     bool Question(const std::string& text, const std::string& caption) override;
+    Answer QuestionCancel(const std::string& text, const std::string& caption) override;
     void BusyBegin() override;
     void BusyEnd() override;
     void ProgressOpen() override;

@@ -120,6 +120,7 @@ int Main() {
     SetUpApplication();
     std::unique_ptr<frmMain> main = StartMain();
     if (!main) return 1;
+    main->StartUp(QCoreApplication::arguments().mid(1));
     return QApplication::exec();
 }
 

@@ -2,6 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QTimer>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -21,6 +26,7 @@
 #include "shell/gui/clsCommonDialog.h"
 #include "shell/HomeTexts.h"
 #include "shell/clsShell.h"
+#include "shell/gui/HomeTab.h"
 #include "shell/gui/Pictures.h"
 #include "refdata/gui/frmTeamName.h"
 #include "shell/gui/frmAbout.h"
@@ -42,7 +48,6 @@ constexpr int ContentWidth = 1005;
 constexpr int ContentHeight = 655;
 constexpr int TabBarWidth = 70;
 constexpr int StatusHeight = 22;
-QRect Scaled(int x, int y, int w, int h) { return QRect(Sx(x), Sy(y), Sx(w), Sy(h)); }
 
 QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
     QAction* a = menu->addAction(caption);
@@ -53,6 +58,10 @@ QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
 
 frmMain::frmMain() {
     setObjectName(QStringLiteral("frmMain"));
+    setAcceptDrops(true);
+    recoveryTimer_ = new QTimer(this);
+    recoveryTimer_->setSingleShot(true);
+    connect(recoveryTimer_, &QTimer::timeout, this, &frmMain::WriteRecovery);
     setWindowIcon(AppIcon());
     BuildMenus();
     BuildContent();
@@ -61,6 +70,16 @@ frmMain::frmMain() {
 frmMain::~frmMain() = default;
 
 QAction* frmMain::Action(const QString& objectName) const { return findChild<QAction*>(objectName); }
+
+QLineEdit* frmMain::txtScheduleNo() const { return homeTab_->txtScheduleNo(); }
+QComboBox* frmMain::cmbKumi() const { return homeTab_->cmbKumi(); }
+QCheckBox* frmMain::chkDownload() const { return homeTab_->chkDownload(); }
+QCheckBox* frmMain::chkResultAll() const { return checkTab_->chkResultAll(); }
+QPushButton* frmMain::cmdOfficialDownload(int i) const { return homeTab_->cmdOfficialDownload(i); }
+QLabel* frmMain::lblKaisaiStatus() const { return homeTab_->lblKaisaiStatus(); }
+QLabel* frmMain::lblKaisaiList(int i) const { return homeTab_->lblKaisaiList(i); }
+QWidget* frmMain::picKaisai() const { return homeTab_->picKaisai(); }
+QLabel* frmMain::lblVersion() const { return homeTab_->lblVersion(); }
 
 void frmMain::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
@@ -71,11 +90,21 @@ void frmMain::BuildMenus() {
     connect(AddItem(file, "mnuFile_SaveAs", QStringLiteral("名前を付けて保存(&A)...")), &QAction::triggered, this,
             &frmMain::FileSaveAs);
     file->addSeparator();
+    mnuFile_Recent_ = file->addMenu(QStringLiteral("最近使ったファイル(&R)"));
+    mnuFile_Recent_->setObjectName(QStringLiteral("mnuFile_Recent"));
+    file->addSeparator();
     connect(AddItem(file, "mnuFile_End", QStringLiteral("終了(&X)")), &QAction::triggered, this, &QWidget::close);
 
     mnuEdit_ = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     mnuEdit_->setObjectName(QStringLiteral("mnuEdit"));
     connect(mnuEdit_, &QMenu::aboutToShow, this, &frmMain::EditMenuOpening);
+    mnuEdit_Undo_ = AddItem(mnuEdit_, "mnuEdit_Undo", QStringLiteral("元に戻す(&U)"));
+    mnuEdit_Undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(mnuEdit_Undo_, &QAction::triggered, this, &frmMain::Undo);
+    mnuEdit_Redo_ = AddItem(mnuEdit_, "mnuEdit_Redo", QStringLiteral("やり直し(&R)"));
+    mnuEdit_Redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(mnuEdit_Redo_, &QAction::triggered, this, &frmMain::Redo);
+    mnuEdit_->addSeparator();
     mnuEdit_Sort_ = mnuEdit_->addMenu(QStringLiteral("シングル並べ替え(S)"));
     mnuEdit_Sort_->setObjectName(QStringLiteral("mnuEdit_Sort"));
     const char* money[] = {"１等推定金額", "２等推定金額", "３等推定金額"};
@@ -204,9 +233,20 @@ void frmMain::BuildContent() {
         picMain_[i] = new QWidget(picForm_);
         picMain_[i]->setObjectName(QStringLiteral("picMain%1").arg(i));
     }
-    BuildHomePage(picMain_[0]);
-    BuildSinglePage(picMain_[1]);
-    BuildCheckPage(picMain_[2]);
+    homeTab_ = new HomeTab(picMain_[0], this);
+    connect(homeTab_, &HomeTab::OfficialDownload, this, &frmMain::OfficialDownload);
+    connect(homeTab_, &HomeTab::KasumiworksDownload, this, &frmMain::KasumiworksDownload);
+    connect(homeTab_, &HomeTab::UserTeamName, this, &frmMain::UserTeamName);
+    connect(homeTab_, &HomeTab::SalesSchedule, this, &frmMain::OpenSalesSchedule);
+
+    singleTab_ = new SingleTab(picMain_[1], this);
+    connect(singleTab_, &SingleTab::SortClicked, this, &frmMain::ShowSortPopup);
+    connect(singleTab_, &SingleTab::AddClicked, this, &frmMain::SingleAdd);
+    connect(singleTab_, &SingleTab::AddByNumberClicked, this, &frmMain::SingleAdd2);
+    connect(singleTab_, &SingleTab::DeleteClicked, this, &frmMain::SingleDelete);
+
+    checkTab_ = new CheckTab(picMain_[2], cTResult, mnuPopup7_);
+    connect(checkTab_, &CheckTab::SortResult, this, &frmMain::SortResult);
 
     statusBar_ = new QLabel(picForm_);
     statusBar_->setObjectName(QStringLiteral("clsStatusBar"));
@@ -215,117 +255,15 @@ void frmMain::BuildContent() {
     statusBar_->setIndent(4);
 }
 
-void frmMain::BuildHomePage(QWidget* page) {
-    auto* lblDai = new QLabel(QStringLiteral("第"), page);
-    lblDai->setGeometry(Scaled(48, 37, 16, 22));
-    txtScheduleNo_ = new QLineEdit(page);
-    txtScheduleNo_->setObjectName(QStringLiteral("txtScheduleNo"));
-    txtScheduleNo_->setGeometry(Scaled(66, 37, 52, 22));
-    txtScheduleNo_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    txtScheduleNo_->setMaxLength(5);
-    auto* lblKai = new QLabel(QStringLiteral("回"), page);
-    lblKai->setGeometry(Scaled(140, 37, 16, 22));
-    cmbKumi_ = new QComboBox(page);
-    cmbKumi_->setObjectName(QStringLiteral("cmbKumi"));
-    cmbKumi_->setGeometry(Scaled(162, 37, 64, 22));
-
-    auto* fraOfficial = new QGroupBox(QStringLiteral("オフィシャルサイトよりダウンロード"), page);
-    fraOfficial->setObjectName(QStringLiteral("fraOfficial"));
-    fraOfficial->setGeometry(Scaled(48, 80, 449, 65));
-    const char* kinds[] = {"開催情報", "投票状況", "くじ結果"};
-    for (int i = 0; i < 3; ++i) {
-        cmdOfficialDownload_[i] = new QPushButton(QString::fromUtf8(kinds[i]), fraOfficial);
-        cmdOfficialDownload_[i]->setObjectName(QStringLiteral("cmdOfficialDownload%1").arg(i));
-        cmdOfficialDownload_[i]->setGeometry(Scaled(16 + 144 * i, 24, 129, 30));
-        connect(cmdOfficialDownload_[i], &QPushButton::clicked, this, [this, i] { OfficialDownload(i); });
-    }
-
-    auto* fraMaker = new QGroupBox(QStringLiteral("Kasumiworksよりダウンロード"), page);
-    fraMaker->setGeometry(Scaled(48, 160, 265, 65));
-    cmdKasumiworksDownload_ = new QPushButton(QStringLiteral("海外チーム名"), fraMaker);
-    cmdKasumiworksDownload_->setObjectName(QStringLiteral("cmdKasumiworksDownload"));
-    cmdKasumiworksDownload_->setGeometry(Scaled(16, 24, 129, 30));
-    connect(cmdKasumiworksDownload_, &QPushButton::clicked, this, &frmMain::KasumiworksDownload);
-
-    chkDownload_ = new QCheckBox(QStringLiteral("ダウンロード時に確認"), page);
-    chkDownload_->setObjectName(QStringLiteral("chkDownload"));
-    chkDownload_->setGeometry(Scaled(328, 160, 180, 22));
-
-    auto* fraUser = new QGroupBox(QStringLiteral("ユーザー定義"), page);
-    fraUser->setGeometry(Scaled(48, 256, 265, 65));
-    cmdUser2_ = new QPushButton(QStringLiteral("海外チーム名"), fraUser);
-    cmdUser2_->setObjectName(QStringLiteral("cmdUser2"));
-    cmdUser2_->setGeometry(Scaled(16, 24, 129, 30));
-    connect(cmdUser2_, &QPushButton::clicked, this, &frmMain::UserTeamName);
-
-    lblSchedule_ = new QLabel(QStringLiteral("販売スケジュールを確認する"), page);
-    lblSchedule_->setObjectName(QStringLiteral("lblSchedule"));
-    lblSchedule_->setGeometry(Scaled(56, 344, 220, 20));
-    lblSchedule_->setStyleSheet(QStringLiteral("color: rgb(0, 0, 255); text-decoration: underline;"));
-    lblSchedule_->setCursor(Qt::PointingHandCursor);
-    lblSchedule_->installEventFilter(this);
-
-    auto* fraVersion = new QGroupBox(QStringLiteral("ソフトウェア情報"), page);
-    fraVersion->setGeometry(Scaled(592, 8, 313, 65));
-    lblVersion_ = new QLabel(fraVersion);
-    lblVersion_->setObjectName(QStringLiteral("lblVersion"));
-    lblVersion_->setGeometry(Scaled(16, 28, 280, 20));
-
-    auto* fraKaisai = new QGroupBox(QStringLiteral("開催情報"), page);
-    fraKaisai->setGeometry(Scaled(592, 80, 313, 153));
-    picKaisai_ = new QWidget(fraKaisai);
-    picKaisai_->setObjectName(QStringLiteral("picKaisai"));
-    picKaisai_->setGeometry(Scaled(8, 22, 297, 123));
-    lblKaisaiStatus_ = new QLabel(picKaisai_);
-    lblKaisaiStatus_->setObjectName(QStringLiteral("lblKaisaiStatus"));
-    lblKaisaiStatus_->setGeometry(Scaled(8, 4, 281, 22));
-    QFont bold = lblKaisaiStatus_->font();
-    bold.setBold(true);
-    lblKaisaiStatus_->setFont(bold);
-    lblKaisaiStatus_->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0);"));
-    const char* titles[] = {"販売開始日：", "販売終了日：", "結果発表日："};
-    for (int i = 0; i < 3; ++i) {
-        lblKaisaiTitle_[i] = new QLabel(QString::fromUtf8(titles[i]), picKaisai_);
-        lblKaisaiTitle_[i]->setObjectName(QStringLiteral("lblKaisaiTitle%1").arg(i));
-        lblKaisaiTitle_[i]->setGeometry(Scaled(8, 36 + 28 * i, 84, 20));
-        lblKaisaiList_[i] = new QLabel(picKaisai_);
-        lblKaisaiList_[i]->setObjectName(QStringLiteral("lblKaisaiList%1").arg(i));
-        lblKaisaiList_[i]->setGeometry(Scaled(92, 36 + 28 * i, 200, 20));
-    }
-}
-
-void frmMain::BuildSinglePage(QWidget* page) {
-    singleTab_ = new SingleTab(page, this);
-    connect(singleTab_->cmdSort(), &QPushButton::clicked, this, &frmMain::ShowSortPopup);
-    connect(singleTab_->cmdSingleAdd(), &QPushButton::clicked, this, &frmMain::SingleAdd);
-    connect(singleTab_->cmdSingleAdd2(), &QPushButton::clicked, this, &frmMain::SingleAdd2);
-    connect(singleTab_->cmdSingleDel(), &QPushButton::clicked, this, &frmMain::SingleDelete);
-}
-
-void frmMain::BuildCheckPage(QWidget* page) {
-    checkTab_ = new CheckTab(page, cTResult, mnuPopup7_);
-    chkResultAll_ = checkTab_->chkResultAll;
-    cmdResultViewNext_ = checkTab_->cmdResultViewNext;
-    cmdResultViewAll_ = checkTab_->cmdResultViewAll;
-    cmdSortResult_ = checkTab_->cmdSortResult;
-    connect(cmdResultViewNext_, &QPushButton::clicked, this, &frmMain::ResultViewNext);
-    connect(cmdResultViewAll_, &QPushButton::clicked, this, &frmMain::ResultViewAll);
-    connect(cmdSortResult_, &QPushButton::clicked, this, &frmMain::SortResult);
-    connect(&checkTab_->Game(), &clsTGame::VoteClick, this, [this] { cTResult.CountVisible(true); });
-}
-
 void frmMain::ApplyColorScheme() {
     const QColor buttonFace = QApplication::palette().color(QPalette::Button);
     Paint(picForm_, Qt::white);
     Paint(picMenu_, Qt::white);
-    Paint(picMain_[0], Qt::white);
-    Paint(picKaisai_, Qt::white);
-    Paint(chkDownload_, Qt::white);
-    chkDownload_->setStyleSheet(QStringLiteral("QCheckBox { background: white; }"));
+    homeTab_->ApplyColorScheme();
     Paint(picMain_[1], buttonFace);
     Paint(picMain_[2], buttonFace);
     // Modern desktops draw themed controls: the panels take the light grey.
-    Paint(chkResultAll_, PanelColor);
+    checkTab_->ApplyColorScheme();
     for (const char* name : {"picSingleBase", "picSinglePage", "picComment1"})
         Paint(singleTab_->Panel(name), PanelColor);
 }
@@ -344,7 +282,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* e) {
     if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
         for (int i = 0; i < 3; ++i)
             if (watched == imgMenu_[i]) SelectTab(i);
-        if (watched == lblSchedule_) OpenSalesSchedule();
     }
     return QMainWindow::eventFilter(watched, e);
 }
@@ -359,28 +296,29 @@ void frmMain::Load() {
     ApplyColorScheme();
     LoadSettings();
     cTMain.KaisaikaiChange = [this](int32_t n, const std::string& g) { KaisaikaiChange(n, g); };
-    cTMain.WriteEntry = [this](const std::string& t) { txtScheduleNo_->setText(QString::fromStdString(t)); };
+    QLineEdit* entry = homeTab_->txtScheduleNo();
+    cTMain.WriteEntry = [entry](const std::string& t) { entry->setText(QString::fromStdString(t)); };
     cTMain.Initialize(static_cast<QWidget*>(this));
-    entry_ = std::make_unique<clsNumericEntry>(txtScheduleNo_, picMain_[0], 0, 9999);
-    txtScheduleNo_->setText(QStringLiteral("0"));
-    connect(txtScheduleNo_, &QLineEdit::textChanged, this,
-            [this](const QString& t) { cTMain.EntryChanged(t.toStdString()); });
-    cmbKumi_->addItems({QStringLiteral("Ａ組"), QStringLiteral("Ｂ組")});
-    cmbKumi_->setCurrentIndex(0);
-    connect(cmbKumi_, &QComboBox::activated, this, [this](int) { cTMain.KumiClick(); });
+    entry_ = std::make_unique<clsNumericEntry>(entry, picMain_[0], 0, 9999);
+    entry->setText(QStringLiteral("0"));
+    connect(entry, &QLineEdit::textChanged, this, [this](const QString& t) { cTMain.EntryChanged(t.toStdString()); });
+    homeTab_->cmbKumi()->addItems({QStringLiteral("Ａ組"), QStringLiteral("Ｂ組")});
+    homeTab_->cmbKumi()->setCurrentIndex(0);
+    connect(homeTab_->cmbKumi(), &QComboBox::activated, this, [this](int) { cTMain.KumiClick(); });
     singleTab_->Initialize(&cTSingle);
-    ConnectSingleEvents();
-    ConnectTabCommands();
+    ConnectDocument();
     SetFormSize();
     clsFileSystemObject fso;
     fso.FolderCheck("UserData\\KUJIMATE");
     userDataFolder_ = QString::fromStdString(fso.GetFullPath("UserData\\KUJIMATE"));
+    recent_.Load();
+    RebuildRecentMenu();
     SelectTab(0);
-    ShowVersion();
+    homeTab_->ShowVersion();
     SetTitle();
-    txtScheduleNo_->setText(QString::number(settings_.Kaisaikai));
-    txtScheduleNo_->selectAll();
-    txtScheduleNo_->setFocus();
+    entry->setText(QString::number(settings_.Kaisaikai));
+    entry->selectAll();
+    entry->setFocus();
 }
 
 void frmMain::LoadSettings() {
@@ -390,14 +328,14 @@ void frmMain::LoadSettings() {
 
 void frmMain::ShowSettings() {
     kaisaikai_ = settings_.Kaisaikai;
-    chkDownload_->setChecked(settings_.DownloadMessage);
-    chkResultAll_->setChecked(settings_.ResultAll);
+    chkDownload()->setChecked(settings_.DownloadMessage);
+    chkResultAll()->setChecked(settings_.ResultAll);
 }
 
 void frmMain::ReadSettings() {
     settings_.Kaisaikai = kaisaikai_;
-    settings_.DownloadMessage = chkDownload_->isChecked();
-    settings_.ResultAll = chkResultAll_->isChecked();
+    settings_.DownloadMessage = chkDownload()->isChecked();
+    settings_.ResultAll = chkResultAll()->isChecked();
 }
 
 void frmMain::SaveSettings(bool takeScreenValues) {
@@ -427,11 +365,11 @@ void frmMain::SetFormSize() {
 
 void frmMain::SetTitle() {
     QString t = QStringLiteral(" Kasumiworks  KUJIMATE");
-    if (!currentFile_.isEmpty()) {
+    if (!doc_.CurrentFile().empty()) {
         clsFileSystemObject fso;
-        t += QStringLiteral(" - [") + QString::fromStdString(fso.GetFileName(currentFile_.toStdString())) +
-             QStringLiteral("]");
+        t += QStringLiteral(" - [") + QString::fromStdString(fso.GetFileName(doc_.CurrentFile())) + QStringLiteral("]");
     }
+    if (doc_.IsChanged()) t += QStringLiteral("*");
     setWindowTitle(t);
 }
 
@@ -468,22 +406,10 @@ QString frmMain::StatusText() const { return statusBar_->text(); }
 
 void frmMain::SetStatusText() { statusBar_->setText(QString::fromStdString(statusDrawText_ + StatusVoteText(vote_))); }
 
-void frmMain::ShowKaisaiInfo() {
-    const Date now = Now();
-    if (schedule_.DrawNo < 1) {
-        picKaisai_->hide();
-        return;
-    }
-    picKaisai_->show();
-    lblKaisaiStatus_->setText(QString::fromStdString(KaisaiStatusText(now, schedule_)));
-    const Date dates[] = {schedule_.SaleStart, schedule_.SaleEnd, schedule_.ResultDate};
-    for (int i = 0; i < 3; ++i) lblKaisaiList_[i]->setText(QString::fromStdString(DateText(dates[i])));
-}
+void frmMain::ShowKaisaiInfo() { homeTab_->ShowKaisaiInfo(schedule_); }
 
 void frmMain::SetDownloadButtons() {
-    cmdOfficialDownload_[0]->setEnabled(!cTMain.CheckScheduleFile());
-    cmdOfficialDownload_[1]->setEnabled(!cTMain.CheckVoteFile());
-    cmdOfficialDownload_[2]->setEnabled(!cTMain.CheckResultFile());
+    homeTab_->SetDownloadButtons(cTMain.CheckScheduleFile(), cTMain.CheckVoteFile(), cTMain.CheckResultFile());
 }
 
 void frmMain::OfficialDownload(int index) {
@@ -491,15 +417,13 @@ void frmMain::OfficialDownload(int index) {
     if (kaisaikai_ == 0) {
         AppMessage("開催回を設定して下さい", MsgIcon::Information);
     } else {
-        const bool ask = chkDownload_->isChecked();
+        const bool ask = chkDownload()->isChecked();
         if (index == 0) cTMain.GetSchedule(ask);
         else if (index == 1) cTMain.GetVote(ask);
         else cTMain.GetResult(ask);
     }
     SetDownloadButtons();
 }
-
-void frmMain::ShowVersion() { lblVersion_->setText(QString::fromStdString(VersionLabelText())); }
 
 void frmMain::OpenManual() {
     // The manual's page is the product name in lower case without spaces.
@@ -521,7 +445,7 @@ void frmMain::KasumiworksDownload() {
     clsShell shell;
     if (!shell.CheckVirtualstoreAdmin()) return;
     // Later schedule pages must be read with the new names.
-    if (makerDownload_.DownloadTeamName2(static_cast<QWidget*>(this), chkDownload_->isChecked()))
+    if (makerDownload_.DownloadTeamName2(static_cast<QWidget*>(this), chkDownload()->isChecked()))
         cTMain.ScheduleInitialize();
 }
 
@@ -541,12 +465,36 @@ void frmMain::UserTeamName() {
 }
 
 void frmMain::closeEvent(QCloseEvent* e) {
-    if (busy_) {
+    if (busy_ || !MayReplaceList()) {
         e->ignore();
         return;
     }
     SaveSettings(true);
+    // A clean exit leaves nothing to recover.
+    RemoveRecovery();
     e->accept();
+}
+
+namespace {
+QString DroppedCsv(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile()) return {};
+    const QString path = url.toLocalFile();
+    return QFileInfo(path).suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0 ? path : QString();
+}
+}  // namespace
+
+void frmMain::dragEnterEvent(QDragEnterEvent* e) {
+    if (!DroppedCsv(e->mimeData()).isEmpty()) e->acceptProposedAction();
+}
+
+void frmMain::dropEvent(QDropEvent* e) {
+    const QString path = DroppedCsv(e->mimeData());
+    if (path.isEmpty()) return;
+    e->acceptProposedAction();
+    // The drag's source waits for the drop to end: open once it has.
+    QTimer::singleShot(0, this, [this, path] { OpenFromOutside(path); });
 }
 
 }  // namespace kujimate

@@ -47,9 +47,10 @@ void clsClickLabel::mouseReleaseEvent(QMouseEvent* e) {
     if (click) emit Clicked();
 }
 
+// The base class would take the second press for a press of its own: not handed on.
 void clsClickLabel::mouseDoubleClickEvent(QMouseEvent* e) {
     pressed_ = doubleCounts_ && e->button() == Qt::LeftButton;
-    QLabel::mouseDoubleClickEvent(e);
+    e->accept();
 }
 
 }  // namespace kujimate

@@ -54,6 +54,10 @@ SingleTab::SingleTab(QWidget* page, QObject* parent)
         b->setGeometry(Sx(x), Sy(8), Sx(120), Sy(26));
         x += 128;
     }
+    connect(cmdSingleAdd_, &QPushButton::clicked, this, &SingleTab::AddClicked);
+    connect(cmdSingleAdd2_, &QPushButton::clicked, this, &SingleTab::AddByNumberClicked);
+    connect(cmdSingleDel_, &QPushButton::clicked, this, &SingleTab::DeleteClicked);
+    connect(cmdSort_, &QPushButton::clicked, this, &SingleTab::SortClicked);
 
     picGameS_ = NewPanel(page, "picGameS");
     picGameS_->move(Sx(GameLeft), Sy(TopRow));

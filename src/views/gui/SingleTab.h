@@ -59,6 +59,13 @@ public:
     void ListColumn(int slot, const std::array<std::string, clsTSingleList::Rows>& rows) override;
     void CountChanged(const clsTCount& grid) override;
 
+signals:
+    // The tab's four buttons: the window runs the commands, which the menus share.
+    void AddClicked();
+    void AddByNumberClicked();
+    void DeleteClicked();
+    void SortClicked();
+
 private:
     void SetArrow(clsClickLabel* image, int direction, bool enabled);
 

@@ -78,6 +78,9 @@ void CardMark::mousePressEvent(QMouseEvent* e) {
     emit Pressed(tag_, button);
 }
 
+// A double click is one press: its second press would add or change once more.
+void CardMark::mouseDoubleClickEvent(QMouseEvent* e) { e->accept(); }
+
 clsTSingleDraw::clsTSingleDraw(QObject* parent) : QObject(parent) {
     for (auto& s : drawn_) s.fill(NoCode);
 }
