@@ -300,3 +300,50 @@ TEST(SingleCards, GeometryColoursMarksAndTheirTags) {
     draw.SetNo(4, -1, false);
     EXPECT_EQ(draw.NumberLabel(4)->text(), "");
 }
+
+TEST_F(SingleTabGuiTest, ShortcutsAreShownAndActByTheTabRule) {
+    const std::vector<std::pair<const char*, QString>> shown = {
+        {"mnuFile_New", "Ctrl+N"},          {"mnuFile_Open", "Ctrl+O"},  {"mnuFile_Save", "Ctrl+S"},
+        {"mnuFile_SaveAs", "Ctrl+Shift+S"}, {"mnuFile_End", "Ctrl+Q"},   {"mnuEdit_SingleDel", "Del"},
+        {"mnuEdit_Undo", "Ctrl+Z"},
+    };
+    for (const auto& [name, key] : shown)
+        EXPECT_EQ(w->Action(QString::fromUtf8(name))->shortcut().toString(), key) << name;
+    const auto select = w->findChildren<QAction*>(QStringLiteral("mnuEdit_Select"));
+    EXPECT_EQ(select[0]->shortcut().toString(), "Ctrl+A");
+    EXPECT_EQ(select[1]->shortcut().toString(), "Ctrl+Shift+A");
+    const auto tabs = w->findChildren<QAction*>(QStringLiteral("mnuView_Menu"));
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(tabs[i]->shortcut().toString(), QStringLiteral("Ctrl+%1").arg(i + 1));
+
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    auto key = [this](Qt::Key k, Qt::KeyboardModifiers m = Qt::ControlModifier) { QTest::keyClick(w.get(), k, m); };
+    WriteBytes(users / "keys.csv", CsvLine("00000000000") + CsvLine("11111111111") + CsvLine("22222222222"));
+    answer = QString::fromStdString((users / "keys.csv").string());
+    key(Qt::Key_O);
+    ASSERT_EQ(w->Singles().size(), 3u);
+    ASSERT_EQ(w->CurrentTab(), 1);
+    key(Qt::Key_A);
+    EXPECT_TRUE(w->TSingle().Selected(0) && w->TSingle().Selected(2));
+    key(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(w->TSingle().Selected(0) || w->TSingle().Selected(2));
+
+    // The Edit menu opened on the Home tab leaves the shortcuts to the tab shown when pressed.
+    key(Qt::Key_A);
+    key(Qt::Key_1);
+    EXPECT_EQ(w->CurrentTab(), 0);
+    emit w->findChild<QMenu*>(QStringLiteral("mnuEdit"))->aboutToShow();
+    rec.answers = {true};
+    key(Qt::Key_Delete, Qt::NoModifier);
+    EXPECT_EQ(w->Singles().size(), 3u);
+    key(Qt::Key_2);
+    EXPECT_EQ(w->CurrentTab(), 1);
+    w->TSingle().SetAllSelect(false);
+    emit Tab().Draw().NoClick(1);
+    key(Qt::Key_Delete, Qt::NoModifier);
+    ASSERT_EQ(w->Singles().size(), 2u);
+    key(Qt::Key_S);
+    EXPECT_EQ(ReadBytes(users / "keys.csv"), CsvLine("00000000000") + CsvLine("22222222222"));
+    key(Qt::Key_3);
+    EXPECT_EQ(w->CurrentTab(), 2);
+}

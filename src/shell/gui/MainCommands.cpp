@@ -24,10 +24,15 @@
 
 namespace kujimate {
 
-void frmMain::EditMenuOpening() {
+// Kept in step with the tab, not only as the menu opens: a disabled item takes no shortcut.
+void frmMain::SetSingleItemsEnabled() {
     const bool single = currentTab_ == 1;
     for (const char* name : {"mnuEdit_Select", "mnuEdit_SingleAdd", "mnuEdit_SingleAdd2", "mnuEdit_SingleDel"})
         for (QAction* a : findChildren<QAction*>(QString::fromUtf8(name))) a->setEnabled(single);
+}
+
+void frmMain::EditMenuOpening() {
+    SetSingleItemsEnabled();
     // Payout and popularity need the vote figures; grades won need the Check tab.
     const bool vote = vote_.DrawNo != 0;
     for (const char* name : {"mnuEdit_Sort_Money", "mnuEdit_Sort_Ninki"})

@@ -49,9 +49,10 @@ constexpr int ContentHeight = 655;
 constexpr int TabBarWidth = 70;
 constexpr int StatusHeight = 22;
 
-QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
+QAction* AddItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& key = {}) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(QString::fromUtf8(name));
+    if (!key.isEmpty()) a->setShortcut(key);
     return a;
 }
 }  // namespace
@@ -84,16 +85,17 @@ QLabel* frmMain::lblVersion() const { return homeTab_->lblVersion(); }
 void frmMain::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(AddItem(file, "mnuFile_New", QStringLiteral("新規作成(&N)")), &QAction::triggered, this, &frmMain::FileNew);
-    connect(AddItem(file, "mnuFile_Open", QStringLiteral("開く(&O)...")), &QAction::triggered, this, &frmMain::FileOpen);
-    connect(AddItem(file, "mnuFile_Save", QStringLiteral("上書き保存(&S)")), &QAction::triggered, this, &frmMain::FileSave);
-    connect(AddItem(file, "mnuFile_SaveAs", QStringLiteral("名前を付けて保存(&A)...")), &QAction::triggered, this,
+    connect(AddItem(file, "mnuFile_New", QStringLiteral("新規作成(&N)"), Qt::CTRL | Qt::Key_N), &QAction::triggered, this, &frmMain::FileNew);
+    connect(AddItem(file, "mnuFile_Open", QStringLiteral("開く(&O)..."), Qt::CTRL | Qt::Key_O), &QAction::triggered, this, &frmMain::FileOpen);
+    connect(AddItem(file, "mnuFile_Save", QStringLiteral("上書き保存(&S)"), Qt::CTRL | Qt::Key_S), &QAction::triggered, this, &frmMain::FileSave);
+    connect(AddItem(file, "mnuFile_SaveAs", QStringLiteral("名前を付けて保存(&A)..."),
+                    Qt::CTRL | Qt::SHIFT | Qt::Key_S), &QAction::triggered, this,
             &frmMain::FileSaveAs);
     file->addSeparator();
     mnuFile_Recent_ = file->addMenu(QStringLiteral("最近使ったファイル(&R)"));
     mnuFile_Recent_->setObjectName(QStringLiteral("mnuFile_Recent"));
     file->addSeparator();
-    connect(AddItem(file, "mnuFile_End", QStringLiteral("終了(&X)")), &QAction::triggered, this, &QWidget::close);
+    connect(AddItem(file, "mnuFile_End", QStringLiteral("終了(&X)"), Qt::CTRL | Qt::Key_Q), &QAction::triggered, this, &QWidget::close);
 
     mnuEdit_ = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     mnuEdit_->setObjectName(QStringLiteral("mnuEdit"));
@@ -140,23 +142,24 @@ void frmMain::BuildMenus() {
     connect(AddItem(mnuEdit_, "mnuEdit_JSingleDel", QStringLiteral("重複シングル削除")), &QAction::triggered, this,
             &frmMain::DeleteDuplicates);
     mnuEdit_->addSeparator();
-    connect(AddItem(mnuEdit_, "mnuEdit_Select", QStringLiteral("全てのシングルを選択")), &QAction::triggered, this,
+    connect(AddItem(mnuEdit_, "mnuEdit_Select", QStringLiteral("全てのシングルを選択"), Qt::CTRL | Qt::Key_A), &QAction::triggered, this,
             [this] { SelectAll(true); });
-    connect(AddItem(mnuEdit_, "mnuEdit_Select", QStringLiteral("全てのシングル選択を解除")), &QAction::triggered, this,
+    connect(AddItem(mnuEdit_, "mnuEdit_Select", QStringLiteral("全てのシングル選択を解除"),
+                    Qt::CTRL | Qt::SHIFT | Qt::Key_A), &QAction::triggered, this,
             [this] { SelectAll(false); });
     mnuEdit_->addSeparator();
     connect(AddItem(mnuEdit_, "mnuEdit_SingleAdd", QStringLiteral("シングルを追加")), &QAction::triggered, this,
             &frmMain::SingleAdd);
     connect(AddItem(mnuEdit_, "mnuEdit_SingleAdd2", QStringLiteral("シングルを数値で追加")), &QAction::triggered, this,
             &frmMain::SingleAdd2);
-    connect(AddItem(mnuEdit_, "mnuEdit_SingleDel", QStringLiteral("選択シングルを削除")), &QAction::triggered, this,
+    connect(AddItem(mnuEdit_, "mnuEdit_SingleDel", QStringLiteral("選択シングルを削除"), Qt::Key_Delete), &QAction::triggered, this,
             &frmMain::SingleDelete);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     view->setObjectName(QStringLiteral("mnuView"));
     const char* tabs[] = {"ホーム(&H)", "シングル(&S)", "チェック(&C)"};
     for (int i = 0; i < 3; ++i) {
-        mnuView_Menu_[i] = AddItem(view, "mnuView_Menu", QString::fromUtf8(tabs[i]));
+        mnuView_Menu_[i] = AddItem(view, "mnuView_Menu", QString::fromUtf8(tabs[i]), QKeyCombination(Qt::ControlModifier, Qt::Key(Qt::Key_1 + i)));
         mnuView_Menu_[i]->setCheckable(true);
         mnuView_Menu_[i]->setProperty("Index", i);
         connect(mnuView_Menu_[i], &QAction::triggered, this, [this, i] { SelectTab(i); });
@@ -382,6 +385,7 @@ void frmMain::SelectTab(int tab) {
     if (busy_) return;
     currentTab_ = tab;
     for (int i = 0; i < 3; ++i) mnuView_Menu_[i]->setChecked(i == tab);
+    SetSingleItemsEnabled();
     ShowTabImages();
     if (tab == 0) ShowKaisaiInfo();
     if (tab == 1) ShowSingleTab();

@@ -144,6 +144,7 @@ private:
 
     // Commands of the Single and Check tabs (MainCommands.cpp).
     void EditMenuOpening();
+    void SetSingleItemsEnabled();
     void Undo();
     void Redo();
     void RefreshAfterHistory();
