@@ -10,6 +10,7 @@ pkgs=(
   libcpp-httplib-dev
   xvfb xauth fonts-ipafont-gothic imagemagick x11-utils
   qt6-translations-l10n desktop-file-utils appstream
+  g++-mingw-w64-x86-64-posix wine64
 )
 missing=()
 for p in "${pkgs[@]}"; do
